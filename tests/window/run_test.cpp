@@ -1,0 +1,3 @@
+#include "run.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,2 @@
+#pragma once
+// placeholder: the canvas arrives with the plot

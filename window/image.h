@@ -1,0 +1,7 @@
+#pragma once
+#include <QWidget>
+class TImage : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+};

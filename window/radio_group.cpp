@@ -1,0 +1,1 @@
+#include "radio_group.h"

@@ -1,0 +1,72 @@
+#include "run.h"
+
+#include "angle_input.h"
+#include "conversions.h"
+#include "cordic.h"
+
+#include <cmath>
+
+namespace {
+
+// Thrown from the step notification when the window has been closed during a pause.
+struct TWindowClosed {};
+
+std::string TraceLine(std::int32_t i, long double value) {
+    return IntToStr(i) + ":" + FloatToStr(value);
+}
+
+void ComputeOnWindow(IRunWindow& window, long double theta) {
+    window.SetCosText(kTextComputing);
+    window.SetSinText(kTextComputing);
+    window.SetKcosText(kTextComputing);
+    window.SetKsinText(kTextComputing);
+    window.SetStatusText(kTextComputing);
+    window.ClearMemo1();
+    window.ClearMemo2();
+    const int cx = window.ImgWidth() / 2;
+    const int cy = window.ImgHeight() / 2;
+
+    const auto [x, y] = CordicRotate(theta, [&](const TCordicStep& step) {
+        window.AppendMemo1(TraceLine(step.i, step.x));
+        window.AppendMemo2(TraceLine(step.i, step.y));
+        window.DrawStepFrame(theta, step.x, step.y, cx, cy);
+        // The pause: the slider is read again before every pump, so moving it acts at once.
+        for (int j = 0; window.TbPosition() > j; ++j) {
+            if (!window.ProcessMessages()) {
+                throw TWindowClosed{};
+            }
+        }
+    });
+
+    window.SetCosText(FloatToStr(x));
+    window.SetSinText(FloatToStr(y));
+    window.SetKcosText(FloatToStr(cosl(theta)));
+    window.SetKsinText(FloatToStr(sinl(theta)));
+    window.SetStatusText(kTextDone);
+}
+
+} // namespace
+
+void RunComputation(IRunWindow& window) {
+    window.SetButton1Enabled(false);
+    try {
+        const TAngleOutcome outcome = ParseAngle(window.InputText(), window.TypItemIndex());
+        switch (outcome.kind) {
+        case TAngleOutcome::NotANumber:
+            window.SetStatusText(kTextNotANumber);
+            break;
+        case TAngleOutcome::OutOfRange:
+            window.SetStatusText(kTextOutOfRange);
+            break;
+        case TAngleOutcome::Ok:
+            ComputeOnWindow(window, outcome.theta);
+            break;
+        }
+    } catch (const TWindowClosed&) {
+        return; // the window is gone: write nothing more
+    } catch (...) {
+        window.SetButton1Enabled(true);
+        throw;
+    }
+    window.SetButton1Enabled(true);
+}
