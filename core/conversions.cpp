@@ -9,11 +9,27 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
+// The message quotes the text with control characters (a NUL among them) written as \xNN, so
+// that the message stays one printable C string.
 [[noreturn]] void Refuse(std::string_view text) {
-    throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string quoted = "'";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            quoted += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+        } else {
+            quoted += c;
+        }
+    }
+    throw EConvertError(quoted + "' is not a valid floating point value");
 }
 
 // The "C" locale, so that the decimal point of the process locale never matters.
@@ -46,7 +62,8 @@ long double StrToFloat(std::string_view text) {
         --end;
     }
 
-    // Copy the number in the one form strtold_l reads unambiguously: [-]digits[.digits][e[-]digits].
+    // Copy the number in the one form strtold_l reads unambiguously:
+    // [-]digits[.digits][e[-]digits].
     std::string normal;
     normal.reserve(end - pos + 1);
     if (pos < end && (text[pos] == '+' || text[pos] == '-')) {

@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-// Raised by StrToFloat for a text that is not a number; the message quotes the text.
+// Raised by StrToFloat for a text that is not a number; the message quotes the text, with
+// control characters written as \xNN.
 class EConvertError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -12,10 +12,10 @@ inline constexpr std::int32_t kCordicSteps = 2 * kCordicStepParameter;
 
 // The state of one rotation step as it stands before the step's update.
 struct TCordicStep {
-    std::int32_t i;  // step index, 0 .. kCordicSteps - 1
-    long double x;   // cosine accumulator, starts at the gain K
-    long double y;   // sine accumulator, starts at 0
-    long double z;   // residual angle in radians, starts at theta
+    std::int32_t i; // step index, 0 .. kCordicSteps - 1
+    long double x;  // cosine accumulator, starts at the gain K
+    long double y;  // sine accumulator, starts at 0
+    long double z;  // residual angle in radians, starts at theta
 };
 
 // The final accumulators: x approximates cos(theta), y approximates sin(theta).
@@ -38,7 +38,8 @@ TCordicResult CordicRotate(long double theta, Notify&& notify) {
     long double y = 0.0L;
     long double z = theta;
     for (std::int32_t i = 0; i < kCordicSteps; ++i) {
-        notify(TCordicStep{i, x, y, z});
+        const TCordicStep step{i, x, y, z};
+        notify(step);
         // A residual of zero, of either sign, turns counter-clockwise.
         const long double sigma = z >= 0.0L ? 1.0L : -1.0L;
         const long double t = powl(2.0L, static_cast<long double>(-i));
