@@ -50,7 +50,8 @@ void ComputeOnWindow(IRunWindow& window, long double theta) {
 void RunComputation(IRunWindow& window) {
     window.SetButton1Enabled(false);
     try {
-        const TAngleOutcome outcome = ParseAngle(window.InputText(), window.TypItemIndex());
+        const std::string text = window.InputText();
+        const TAngleOutcome outcome = ParseAngle(text, window.TypItemIndex());
         switch (outcome.kind) {
         case TAngleOutcome::NotANumber:
             window.SetStatusText(kTextNotANumber);

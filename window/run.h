@@ -9,10 +9,10 @@ class IRunWindow {
 public:
     virtual ~IRunWindow() = default;
 
-    virtual std::string InputText() = 0;  // the angle field's text
-    virtual int TypItemIndex() = 0;       // the unit choice: 0 degrees, otherwise radians
-    virtual int TbPosition() = 0;         // the speed slider: event pumps per step
-    virtual int ImgWidth() = 0;           // the plot's size in pixels
+    virtual std::string InputText() = 0; // the angle field's text
+    virtual int TypItemIndex() = 0;      // the unit choice: 0 degrees, otherwise radians
+    virtual int TbPosition() = 0;        // the speed slider: event pumps per step
+    virtual int ImgWidth() = 0;          // the plot's size in pixels
     virtual int ImgHeight() = 0;
 
     virtual void SetCosText(std::string_view text) = 0;
@@ -28,8 +28,7 @@ public:
     virtual void AppendMemo2(std::string_view line) = 0;
 
     // Draws the plot of one step: target angle theta, CORDIC vector (x, y), centre (cx, cy).
-    virtual void DrawStepFrame(long double theta, long double x, long double y, int cx,
-                               int cy) = 0;
+    virtual void DrawStepFrame(long double theta, long double x, long double y, int cx, int cy) = 0;
 
     // Handles the pending window events once. Returns false once the window has been closed:
     // the run then ends at once and touches the window no more.
