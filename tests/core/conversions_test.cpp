@@ -9,6 +9,8 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -228,6 +230,79 @@ void ExpectShortestRoundTrip(long double v) {
         const std::string candidate = Compose(negative, shorter, d.exponent + 1);
         EXPECT_NE(BitsOf(StrToFloat(candidate)), BitsOf(v))
             << text << " is not the shortest: " << candidate << " reads back too";
+    }
+}
+
+// The exact decimal digits of n * 2^e: returns D and X with n * 2^e = D * 10^X.
+std::pair<std::string, int> ExactDecimal(TUint128 n, int e) {
+    constexpr std::uint32_t kBase = 1000000000;
+    std::vector<std::uint32_t> limbs; // little-endian, base 10^9
+    for (; n != 0; n /= kBase) {
+        limbs.push_back(static_cast<std::uint32_t>(n % kBase));
+    }
+    const auto multiply = [&](std::uint64_t factor) {
+        std::uint64_t carry = 0;
+        for (std::uint32_t& limb : limbs) {
+            const std::uint64_t product = limb * factor + carry;
+            limb = static_cast<std::uint32_t>(product % kBase);
+            carry = product / kBase;
+        }
+        for (; carry != 0; carry /= kBase) {
+            limbs.push_back(static_cast<std::uint32_t>(carry % kBase));
+        }
+    };
+    // 2^-k = 5^k * 10^-k; factors of 2^29 and 5^13 keep every product below 2^64.
+    for (int k = std::abs(e); k > 0; k -= e >= 0 ? 29 : 13) {
+        const int step = std::min(k, e >= 0 ? 29 : 13);
+        std::uint64_t factor = 1;
+        for (int j = 0; j < step; ++j) {
+            factor *= e >= 0 ? 2 : 5;
+        }
+        multiply(factor);
+    }
+    std::string digits = std::to_string(limbs.back());
+    for (auto limb = limbs.rbegin() + 1; limb != limbs.rend(); ++limb) {
+        const std::string part = std::to_string(*limb);
+        digits += std::string(9 - part.size(), '0') + part;
+    }
+    return {digits, e >= 0 ? 0 : e};
+}
+
+std::string DecrementDigits(std::string digits) {
+    std::size_t i = digits.size();
+    while (digits[--i] == '0') {
+        digits[i] = '9';
+    }
+    --digits[i];
+    return digits;
+}
+
+// Values exactly halfway between two neighbouring extended values, and a hair above and below,
+// written out in full: the hardest texts to round. Ties go to the even significand.
+TEST(StrToFloatTest, RoundsHalfwayCasesExactly) {
+    std::mt19937_64 random(7);
+    for (int n = 0; n < 3000; ++n) {
+        // Most exponents near 1, where the digits are few; every tenth anywhere in the range,
+        // subnormals included.
+        const bool anywhere = n % 10 == 0;
+        const int field = anywhere ? static_cast<int>(random() % 0x7FFF)
+                                   : 16383 + static_cast<int>(random() % 400) - 200;
+        const std::uint64_t significand =
+            field == 0 ? random() >> 1 : random() | 0x8000000000000000u;
+        const long double v = FromBits(significand, static_cast<std::uint16_t>(field));
+        const long double next = nextafterl(v, Limits::infinity());
+        if (std::isinf(next)) {
+            continue;
+        }
+        const int e = (field == 0 ? 1 : field) - 16383 - 63; // v = significand * 2^e
+        const auto [digits, exponent] = ExactDecimal(TUint128(significand) * 2 + 1, e - 1);
+        const auto text = [](const std::string& d, int x) { return d + "e" + std::to_string(x); };
+        const long double even = (significand & 1) == 0 ? v : next;
+        SCOPED_TRACE(text(digits, exponent));
+        ASSERT_EQ(BitsOf(StrToFloat(text(digits, exponent))), BitsOf(even));
+        ASSERT_EQ(BitsOf(StrToFloat(text(digits + "00001", exponent - 5))), BitsOf(next));
+        ASSERT_EQ(BitsOf(StrToFloat(text(DecrementDigits(digits) + "9999", exponent - 4))),
+                  BitsOf(v));
     }
 }
 
