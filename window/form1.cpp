@@ -1,2 +1,274 @@
 #include "form1.h"
-TForm1::TForm1(QWidget* parent) : QWidget(parent) { setWindowTitle(QStringLiteral("Ukážka algoritmu CORDIC")); resize(555, 515); }
+
+#include "application.h"
+#include "canvas.h"
+#include "image.h"
+#include "plot.h"
+#include "ui_form1.h"
+
+#include <QCloseEvent>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QStatusBar>
+#include <algorithm>
+#include <array>
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+// The design font is "MS Sans Serif" at a height of 11 pixels (8 points at 96 pixels per inch);
+// where it is missing, DejaVu Sans at the same pixel size stands in.
+constexpr auto kDesignFontFamily = "MS Sans Serif";
+constexpr auto kFallbackFontFamily = "DejaVu Sans";
+constexpr int kDesignFontPixels = 11;
+// Where the window's frame stands on the screen at start-up (left, top).
+constexpr QPoint kDesignPosition(269, 120);
+// Fitting a label's text to its width: the most a run of blanks may shrink, as a share of its
+// width, and the room left free at the right so that rounding never clips the last letter.
+constexpr qreal kBlankRunShrink = 1.0 / 3.0;
+constexpr qreal kFitMargin = 0.5;
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Replaces the field's text and shows its beginning, as a freshly filled field does.
+void SetFieldText(QLineEdit* field, std::string_view text) {
+    field->setText(FromUtf8(text));
+    field->setCursorPosition(0);
+}
+
+void AppendLine(QPlainTextEdit* memo, std::string_view line) {
+    memo->appendPlainText(FromUtf8(line));
+    QScrollBar* bar = memo->verticalScrollBar();
+    bar->setValue(bar->maximum());
+}
+
+// Tightens the spacing of a label's font just enough for its one-line text to fit the label's
+// width, so that a substitute font wider than the design font does not clip it. Runs of blanks
+// give up width first, each at most kBlankRunShrink of its own (the font's word spacing acts
+// once per run), then the letters move closer together. A text that fits keeps the font.
+void FitTextToWidth(QLabel* label) {
+    const QString text = label->text();
+    QFont font = label->font();
+    const QFontMetricsF metrics(font);
+    const qreal excess =
+        metrics.horizontalAdvance(text) + kFitMargin - label->contentsRect().width();
+    if (excess <= 0.0 || text.isEmpty()) {
+        return;
+    }
+    int runs = 0;
+    qsizetype shortestRun = text.size();
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype end = i;
+        while (end < text.size() && text[end] == u' ') {
+            ++end;
+        }
+        if (end > i) {
+            ++runs;
+            shortestRun = std::min(shortestRun, end - i);
+            i = end;
+        } else {
+            ++i;
+        }
+    }
+    qreal perRun = 0.0;
+    if (runs > 0) {
+        const qreal shortestRunWidth =
+            metrics.horizontalAdvance(QString(shortestRun, u' ')) * kBlankRunShrink;
+        perRun = std::min(excess / runs, shortestRunWidth);
+        font.setWordSpacing(-perRun);
+    }
+    const qreal rest = excess - perRun * runs;
+    if (rest > 0.0) {
+        font.setLetterSpacing(QFont::AbsoluteSpacing, -rest / static_cast<qreal>(text.size()));
+    }
+    label->setFont(font);
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::TForm1>()) {
+    ui_->setupUi(this);
+    move(kDesignPosition);
+    SetDesignFont();
+
+    // The window's background is the button face colour, the colour the plot is cleared to.
+    QPalette background = palette();
+    background.setColor(QPalette::Window, background.color(QPalette::Button));
+    setPalette(background);
+
+    sbText_ = new QLabel(ui_->Sb);
+    sbText_->setObjectName(QStringLiteral("SbText"));
+    sbText_->setTextFormat(Qt::PlainText);
+    ui_->Sb->addWidget(sbText_, 1);
+
+    SetTabOrder();
+    ui_->Input->setFocus();
+
+    connect(ui_->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    if (Form1 == this) {
+        Form1 = nullptr;
+    }
+}
+
+void TForm1::SetDesignFont() {
+    QFont font;
+    font.setFamilies(
+        {QString::fromLatin1(kDesignFontFamily), QString::fromLatin1(kFallbackFontFamily)});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(kDesignFontPixels);
+    setFont(font);
+    for (QLabel* label : {ui_->Label1, ui_->StaticText1, ui_->StaticText2, ui_->StaticText3}) {
+        FitTextToWidth(label);
+    }
+}
+
+// The design order: Input, Button1, Memo1, Cos, Sin, then inside GroupBox1 the unit choice and
+// the slider, inside GroupBox3 the two reference fields, and last Memo2. Labels, group boxes and
+// the status bar take no focus.
+void TForm1::SetTabOrder() {
+    const std::array<QWidget*, 11> order{
+        ui_->Input,          ui_->Button1, ui_->Memo1, ui_->Cos,  ui_->Sin,  ui_->Typ->Button(0),
+        ui_->Typ->Button(1), ui_->Tb,      ui_->Ksin,  ui_->Kcos, ui_->Memo2};
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void TForm1::FormCreate() {
+    ClearPlot(ui_->Img->Canvas(), ui_->Img->width(), ui_->Img->height());
+}
+
+void TForm1::Button1Click() {
+    GuardHandler([this] { RunComputation(*this); });
+}
+
+QString TForm1::StatusText() const {
+    return sbText_->text();
+}
+
+std::string TForm1::InputText() {
+    return ui_->Input->text().toStdString();
+}
+
+int TForm1::TypItemIndex() {
+    return ui_->Typ->ItemIndex();
+}
+
+int TForm1::TbPosition() {
+    return ui_->Tb->value();
+}
+
+int TForm1::ImgWidth() {
+    return ui_->Img->width();
+}
+
+int TForm1::ImgHeight() {
+    return ui_->Img->height();
+}
+
+void TForm1::SetCosText(std::string_view text) {
+    SetFieldText(ui_->Cos, text);
+}
+
+void TForm1::SetSinText(std::string_view text) {
+    SetFieldText(ui_->Sin, text);
+}
+
+void TForm1::SetKcosText(std::string_view text) {
+    SetFieldText(ui_->Kcos, text);
+}
+
+void TForm1::SetKsinText(std::string_view text) {
+    SetFieldText(ui_->Ksin, text);
+}
+
+void TForm1::SetStatusText(std::string_view text) {
+    const QString status = FromUtf8(text);
+    sbText_->setText(status);
+    ui_->Sb->setAccessibleDescription(status);
+}
+
+void TForm1::SetButton1Enabled(bool enabled) {
+    QPushButton* button = ui_->Button1;
+    if (!enabled) {
+        const bool hadFocus = focusWidget() == button;
+        button->setEnabled(false);
+        focusAfterDisable_ = hadFocus ? focusWidget() : nullptr;
+        return;
+    }
+    button->setEnabled(true);
+    if (focusAfterDisable_ != nullptr && focusWidget() == focusAfterDisable_) {
+        button->setFocus();
+    }
+    focusAfterDisable_ = nullptr;
+}
+
+void TForm1::ClearMemo1() {
+    ui_->Memo1->clear();
+}
+
+void TForm1::ClearMemo2() {
+    ui_->Memo2->clear();
+}
+
+void TForm1::AppendMemo1(std::string_view line) {
+    AppendLine(ui_->Memo1, line);
+}
+
+void TForm1::AppendMemo2(std::string_view line) {
+    AppendLine(ui_->Memo2, line);
+}
+
+void TForm1::DrawStepFrame(long double theta, long double x, long double y, int cx, int cy) {
+    ::DrawStepFrame(ui_->Img->Canvas(), theta, x, y, cx, cy);
+}
+
+bool TForm1::ProcessMessages() {
+    if (closed_) {
+        return false;
+    }
+    Application->ProcessMessages();
+    return !closed_;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    closed_ = true;
+    event->accept();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // The default button's part: a disabled start button swallows the key too.
+    event->accept();
+    GuardHandler([this] {
+        if (ui_->Button1->isEnabled()) {
+            ui_->Button1->click();
+        }
+    });
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    GuardHandler([this] {
+        const int barHeight = ui_->Sb->height();
+        ui_->Sb->setGeometry(0, height() - barHeight, width(), barHeight);
+    });
+}

@@ -1,8 +1,76 @@
 #pragma once
+
+#include "run.h"
+
+#include <QPointer>
 #include <QWidget>
-// placeholder: the main window arrives with its layout
-class TForm1 : public QWidget {
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QLabel;
+namespace Ui {
+class TForm1;
+}
+
+// The main window "Ukážka algoritmu CORDIC": the angle input, the unit choice, the speed slider
+// and the start button; the plot and the two step traces; the CORDIC and library results; the
+// status bar. The controls are built from the Designer layout form1.ui at their design client
+// positions; only the status bar follows the bottom edge when the window is resized.
+//
+// The start button runs one computation (RunComputation) on this window through IRunWindow. It
+// is the window's default button: Return or Enter anywhere but in a trace panel presses it while
+// it is enabled. Closing the window during a run ends the run at its next event pump.
+class TForm1 : public QWidget, public IRunWindow {
     Q_OBJECT
+
 public:
+    // Builds the window from its layout and clears the plot (FormCreate).
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The text of the status bar's single panel.
+    QString StatusText() const;
+
+    // IRunWindow, on the controls of the same names; texts are UTF-8.
+    std::string InputText() override;
+    int TypItemIndex() override;
+    int TbPosition() override;
+    int ImgWidth() override;
+    int ImgHeight() override;
+    void SetCosText(std::string_view text) override;
+    void SetSinText(std::string_view text) override;
+    void SetKcosText(std::string_view text) override;
+    void SetKsinText(std::string_view text) override;
+    void SetStatusText(std::string_view text) override;
+    // Disabling the focused button hands the focus on to the next control; enabling it again
+    // takes the focus back if it has not been moved since.
+    void SetButton1Enabled(bool enabled) override;
+    void ClearMemo1() override;
+    void ClearMemo2() override;
+    // Appends one line and scrolls the panel to it.
+    void AppendMemo1(std::string_view line) override;
+    void AppendMemo2(std::string_view line) override;
+    void DrawStepFrame(long double theta, long double x, long double y, int cx, int cy) override;
+    // Handles the pending events once; false once the window has been closed.
+    bool ProcessMessages() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void SetDesignFont();
+    void SetTabOrder();
+    void FormCreate();
+    void Button1Click();
+
+    std::unique_ptr<Ui::TForm1> ui_;
+    QLabel* sbText_ = nullptr;            // the status bar's simple panel
+    QPointer<QWidget> focusAfterDisable_; // where the focus went when Button1 was disabled
+    bool closed_ = false;
 };
+
+// The main window, set when the application creates it.
+extern TForm1* Form1;

@@ -1,1 +1,87 @@
 #include "radio_group.h"
+
+#include <QEvent>
+#include <QRadioButton>
+
+namespace {
+
+// Horizontal room the frame takes from the buttons' width, and the buttons' left indent.
+constexpr int kFrameWidth = 10;
+constexpr int kButtonLeft = 8;
+// Height taken below the caption line before the buttons share the rest.
+constexpr int kBottomMargin = 5;
+
+} // namespace
+
+TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent) {
+    buttons_.setExclusive(true);
+}
+
+QStringList TRadioGroup::Items() const {
+    QStringList items;
+    for (QAbstractButton* button : buttons_.buttons()) {
+        items.append(button->text());
+    }
+    return items;
+}
+
+void TRadioGroup::SetItems(const QStringList& items) {
+    for (QAbstractButton* button : buttons_.buttons()) {
+        buttons_.removeButton(button);
+        delete button;
+    }
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], this);
+        buttons_.addButton(button, i);
+        button->show();
+    }
+    ArrangeButtons();
+}
+
+int TRadioGroup::ItemIndex() const {
+    return buttons_.checkedId();
+}
+
+void TRadioGroup::SetItemIndex(int index) {
+    if (QAbstractButton* button = buttons_.button(index)) {
+        button->setChecked(true);
+        return;
+    }
+    if (QAbstractButton* checked = buttons_.checkedButton()) {
+        buttons_.setExclusive(false);
+        checked->setChecked(false);
+        buttons_.setExclusive(true);
+    }
+}
+
+QRadioButton* TRadioGroup::Button(int index) const {
+    return static_cast<QRadioButton*>(buttons_.button(index));
+}
+
+void TRadioGroup::resizeEvent(QResizeEvent* event) {
+    QGroupBox::resizeEvent(event);
+    ArrangeButtons();
+}
+
+void TRadioGroup::changeEvent(QEvent* event) {
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        ArrangeButtons();
+    }
+}
+
+void TRadioGroup::ArrangeButtons() {
+    const QList<QAbstractButton*> buttons = buttons_.buttons();
+    if (buttons.isEmpty()) {
+        return;
+    }
+    const int lineHeight = fontMetrics().height();
+    const int room = height() - lineHeight - kBottomMargin;
+    const int buttonHeight = room / static_cast<int>(buttons.size());
+    const int top = lineHeight + 1 + (room % static_cast<int>(buttons.size())) / 2;
+    for (QAbstractButton* button : buttons) {
+        const int i = buttons_.id(button);
+        button->setGeometry(kButtonLeft, top + i * buttonHeight, width() - kFrameWidth,
+                            buttonHeight);
+    }
+}

@@ -1,0 +1,87 @@
+#include "application.h"
+
+#include "app_icon.h"
+
+#include <QIcon>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QWidget>
+#include <utility>
+
+TApplication* Application = nullptr;
+
+namespace {
+
+// The name the installed desktop entry and icon carry.
+constexpr auto kDesktopName = "cordic-demo";
+
+} // namespace
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    Q_ASSERT(Application == nullptr);
+    Application = this;
+    errorDisplay_ = [this](const QString& message) {
+        QMessageBox::critical(mainForm_, applicationName(), message);
+    };
+}
+
+TApplication::~TApplication() {
+    forms_.clear();
+    Application = nullptr;
+}
+
+void TApplication::Initialize() {
+    setApplicationName(QString::fromLatin1(kDesktopName));
+    setDesktopFileName(QString::fromLatin1(kDesktopName));
+    setWindowIcon(QIcon(QPixmap::fromImage(DrawAppIcon(kAppIconSize))));
+}
+
+int TApplication::Run() {
+    if (mainForm_ != nullptr) {
+        mainForm_->show();
+    }
+    return exec();
+}
+
+void TApplication::ProcessMessages() {
+    processEvents();
+}
+
+void TApplication::ShowException(const std::exception& exception) {
+    DisplayError(QString::fromUtf8(exception.what()));
+}
+
+void TApplication::HandleException(const std::exception& exception) {
+    QMetaObject::invokeMethod(
+        this, [this, message = QString::fromUtf8(exception.what())] { DisplayError(message); },
+        Qt::QueuedConnection);
+}
+
+void TApplication::SetErrorDisplay(TErrorDisplay display) {
+    errorDisplay_ = std::move(display);
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& exception) {
+        HandleException(exception);
+        return false;
+    }
+}
+
+void TApplication::AdoptForm(std::unique_ptr<QWidget> form) {
+    if (mainForm_ == nullptr) {
+        mainForm_ = form.get();
+    }
+    forms_.push_back(std::move(form));
+}
+
+void TApplication::DisplayError(const QString& message) {
+    try {
+        errorDisplay_(message);
+    } catch (const std::exception& exception) {
+        // The display itself failed: the console is the last place left to report to.
+        qCritical("%s (while showing: %s)", exception.what(), qUtf8Printable(message));
+    }
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+// The application object: creates the windows, runs the event loop and is the one place where
+// errors that leave an event handler are shown to the user.
+//
+// The toolkit's widget libraries are built without exception tables, so a C++ exception must
+// never unwind through their frames: every handler of ours catches std::exception at its own
+// boundary (GuardHandler) and passes it to HandleException; the override of notify only catches
+// what still escapes.
+class TApplication : public QApplication {
+    Q_OBJECT
+
+public:
+    // Shows an error message to the user and returns once it has been seen.
+    using TErrorDisplay = std::function<void(const QString& message)>;
+
+    // Sets the global Application. Precondition: no other TApplication exists.
+    TApplication(int& argc, char** argv);
+    ~TApplication() override;
+
+    // Prepares the application for window creation: the application's name and icon.
+    void Initialize();
+
+    // Creates a window of type TForm, stores it in `reference` and keeps it until the
+    // application is destroyed. The first window created is the main window. Exceptions from
+    // the window's construction propagate; `reference` is then left unchanged.
+    template <class TForm> void CreateForm(TForm*& reference) {
+        auto form = std::make_unique<TForm>();
+        TForm* created = form.get();
+        AdoptForm(std::move(form));
+        reference = created;
+    }
+
+    // The first window created, nullptr before.
+    QWidget* MainForm() const { return mainForm_; }
+
+    // Shows the main window and handles events until it is closed; returns the loop's code.
+    int Run();
+
+    // Handles the pending events once and returns.
+    void ProcessMessages();
+
+    // Shows the exception's message with the error display now (outside the event loop).
+    void ShowException(const std::exception& exception);
+
+    // Shows the exception's message with the error display once control is back in the event
+    // loop, that is after the failing handler has returned. Safe to call inside any handler.
+    void HandleException(const std::exception& exception);
+
+    // Replaces the error display; the default is a critical message box titled with the
+    // application's name.
+    void SetErrorDisplay(TErrorDisplay display);
+
+    // Delivers the event; a std::exception that escapes its handler goes to HandleException
+    // and the event counts as not handled.
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    void AdoptForm(std::unique_ptr<QWidget> form);
+    void DisplayError(const QString& message);
+
+    std::vector<std::unique_ptr<QWidget>> forms_;
+    QWidget* mainForm_ = nullptr;
+    TErrorDisplay errorDisplay_;
+};
+
+// The one application object while it exists, nullptr otherwise.
+extern TApplication* Application;
+
+// Runs `handler`, an event handler of ours, as a boundary: a std::exception that leaves it is
+// handed to Application->HandleException instead of unwinding into the toolkit.
+template <class Handler> void GuardHandler(Handler&& handler) {
+    try {
+        handler();
+    } catch (const std::exception& exception) {
+        Application->HandleException(exception);
+    }
+}

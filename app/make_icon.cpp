@@ -1,0 +1,16 @@
+// Writes the application icon as a PNG file for installation: make_icon <output.png>.
+#include "app_icon.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+        return 2;
+    }
+    if (!DrawAppIcon(kAppIconSize).save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+        std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[1]);
+        return 1;
+    }
+    return 0;
+}
