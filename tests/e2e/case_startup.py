@@ -1,0 +1,68 @@
+"""Start-up: the caption, the client size, the 21 controls at their design rectangles with
+their texts and initial values, the plot all background; closing the idle window the way a
+window manager asks ends the program with exit code 0."""
+
+import harness
+from demo_window import DESIGN_RECTS, SLIDER_DESIGN, SLIDER_MAX, STATIC_TEXT3, DemoWindow
+from harness import check, check_equal, wait_until
+import xwindow
+
+CAPTIONS = {
+    "GroupBox1": "Vstupy", "GroupBox2": "Priebeh výpočtu", "GroupBox3": "Výsledky",
+    "GroupBox4": "CORDIC algortimus", "GroupBox5": "Algoritmus v C++", "Label1": "Uhol:",
+    "StaticText1": "Sinus uhla:", "StaticText2": "Kosínus uhla:", "StaticText3": STATIC_TEXT3,
+    "Button1": "Spustiť",
+}
+
+
+def case(args):
+    with harness.Session(args.program, args.expected, args.workdir) as session:
+        window = DemoWindow(session)
+        # Every difference is collected, so that one failure reports them all.
+        problems = list(window.missing)
+
+        def expect(actual, expected, what):
+            if actual != expected:
+                problems.append(f"{what}: expected {expected!r}, got {actual!r}")
+
+        expect(session.frame.name, harness.CAPTION, "the window's accessible name")
+        expect(xwindow.title(session.display, session.window_id), harness.CAPTION,
+               "the window's caption (_NET_WM_NAME)")
+        expect(xwindow.client_size(session.display, session.window_id), harness.CLIENT_SIZE,
+               "the client area's size")
+        expect(session.extents(session.frame)[2:], harness.CLIENT_SIZE,
+               "the window's accessible size")
+
+        for key, rect in DESIGN_RECTS.items():
+            if key in window.controls:
+                expect(session.client_rect(window[key]), rect, f"{key}'s client rectangle")
+        for key, caption in CAPTIONS.items():
+            if key in window.controls:
+                expect(window[key].name, caption, f"{key}'s text")
+        for button, caption in zip(window.units, harness.UNIT_NAMES):
+            expect(button.name, caption, "a unit's caption")
+
+        for key in ("Input", "Cos", "Sin", "Kcos", "Ksin", "Memo1", "Memo2"):
+            expect(window.text(key), "", f"{key} at start-up")
+        expect(window.status(), "", "the status bar at start-up")
+        expect(window.button_enabled(), True, "the start button enabled at start-up")
+        expect(window.unit(), harness.UNIT_DEGREES, "the unit selected at start-up")
+        expect(window.slider(), SLIDER_DESIGN, "the slider at start-up")
+        value = window["Tb"].queryValue()
+        expect((round(value.minimumValue), round(value.maximumValue)), (0, SLIDER_MAX),
+               "the slider's range")
+
+        try:
+            window.check_plot_all_background(session.screenshot())
+        except harness.CaseFailure as failure:
+            problems.append(str(failure))
+        check(not problems, "at start-up:\n  " + "\n  ".join(problems))
+
+        xwindow.request_close(session.display, session.window_id)
+        code = wait_until(lambda: session.app.poll() is not None and (session.app.returncode,),
+                          harness.STEP_TIMEOUT, "the program to end after the close request")
+        check_equal(code[0], 0, "the exit code after closing the idle window")
+
+
+if __name__ == "__main__":
+    harness.run_case(case)

@@ -1,0 +1,42 @@
+"""X11 requests on the program's top-level window, made as a window manager would make them."""
+
+from Xlib import X, display as xdisplay, protocol
+
+
+def _with_window(display_name, window_id, action):
+    connection = xdisplay.Display(display_name)
+    try:
+        return action(connection, connection.create_resource_object("window", window_id))
+    finally:
+        connection.close()
+
+
+def title(display_name, window_id):
+    def read(connection, window):
+        value = window.get_full_property(connection.intern_atom("_NET_WM_NAME"),
+                                         connection.intern_atom("UTF8_STRING"))
+        return value.value.decode() if value is not None else None
+    return _with_window(display_name, window_id, read)
+
+
+def client_size(display_name, window_id):
+    def read(_connection, window):
+        geometry = window.get_geometry()
+        return geometry.width, geometry.height
+    return _with_window(display_name, window_id, read)
+
+
+def request_close(display_name, window_id):
+    """Sends WM_PROTOCOLS/WM_DELETE_WINDOW, the close button of a window manager."""
+    def send(connection, window):
+        protocols = connection.intern_atom("WM_PROTOCOLS")
+        delete = connection.intern_atom("WM_DELETE_WINDOW")
+        supported = window.get_wm_protocols() or []
+        if delete not in supported:
+            raise AssertionError("the window does not take WM_DELETE_WINDOW")
+        event = protocol.event.ClientMessage(window=window, client_type=protocols,
+                                             data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+        window.send_event(event, event_mask=X.NoEventMask)
+        connection.flush()
+        connection.sync()
+    _with_window(display_name, window_id, send)
