@@ -125,6 +125,9 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     const std::int64_t right = std::max(x1, x2);
     const std::int64_t top = std::min(y1, y2);
     const std::int64_t bottom = std::max(y1, y2);
+    if (left == right || top == bottom) {
+        return;
+    }
     const std::int64_t firstRow = std::max<std::int64_t>(top, 0);
     const std::int64_t lastRow = std::min<std::int64_t>(bottom, image_.height()) - 1;
     for (std::int64_t y = firstRow; y <= lastRow; ++y) {
