@@ -20,9 +20,7 @@ constexpr auto kDesktopName = "cordic-demo";
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     Q_ASSERT(Application == nullptr);
     Application = this;
-    errorDisplay_ = [this](const QString& message) {
-        QMessageBox::critical(mainForm_, applicationName(), message);
-    };
+    SetErrorDisplay(nullptr);
 }
 
 TApplication::~TApplication() {
@@ -58,7 +56,13 @@ void TApplication::HandleException(const std::exception& exception) {
 }
 
 void TApplication::SetErrorDisplay(TErrorDisplay display) {
-    errorDisplay_ = std::move(display);
+    if (display) {
+        errorDisplay_ = std::move(display);
+        return;
+    }
+    errorDisplay_ = [this](const QString& message) {
+        QMessageBox::critical(mainForm_, applicationName(), message);
+    };
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

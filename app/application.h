@@ -56,8 +56,8 @@ public:
     // loop, that is after the failing handler has returned. Safe to call inside any handler.
     void HandleException(const std::exception& exception);
 
-    // Replaces the error display; the default is a critical message box titled with the
-    // application's name.
+    // Replaces the error display; nullptr restores the default, a critical message box over
+    // the main window titled with the application's name.
     void SetErrorDisplay(TErrorDisplay display);
 
     // Delivers the event; a std::exception that escapes its handler goes to HandleException

@@ -54,7 +54,7 @@ protected:
 
     void TearDown() override {
         form_.reset();
-        Application->SetErrorDisplay({});
+        Application->SetErrorDisplay(nullptr);
     }
 
     template <class TControl = QWidget> TControl* Control(const char* name) const {

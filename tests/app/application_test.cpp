@@ -1,0 +1,165 @@
+#include "application.h"
+#include "form1.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+// Every test runs on an application object of its own.
+class ApplicationTest : public testing::Test {
+protected:
+    void SetUp() override {
+        application_ = std::make_unique<TApplication>(argc_, argv_);
+        Application->Initialize();
+        Application->SetErrorDisplay([this](const QString& message) { errors_.append(message); });
+    }
+    void TearDown() override { application_.reset(); }
+
+    int argc_ = 1;
+    char name_[12] = "cordic-test";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<TApplication> application_;
+    QStringList errors_;
+};
+
+TEST_F(ApplicationTest, IsTheGlobalApplicationWhileItLives) {
+    EXPECT_EQ(Application, application_.get());
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("cordic-demo"));
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+    application_.reset();
+    EXPECT_EQ(Application, nullptr);
+}
+
+TEST_F(ApplicationTest, FirstCreatedFormIsTheMainFormAndLivesWithTheApplication) {
+    QWidget* first = nullptr;
+    QWidget* second = nullptr;
+    Application->CreateForm(first);
+    Application->CreateForm(second);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(Application->MainForm(), first);
+
+    QPointer<QWidget> watchFirst(first);
+    QPointer<QWidget> watchSecond(second);
+    application_.reset();
+    EXPECT_TRUE(watchFirst.isNull());
+    EXPECT_TRUE(watchSecond.isNull());
+}
+
+struct TFailingForm : QWidget {
+    TFailingForm() { throw std::runtime_error("okno sa nepodarilo vytvoriť"); }
+};
+
+TEST_F(ApplicationTest, FailedCreationLeavesTheReferenceAndPropagates) {
+    TFailingForm* form = nullptr;
+    try {
+        Application->CreateForm(form);
+        FAIL() << "no exception";
+    } catch (const std::runtime_error& error) {
+        Application->ShowException(error);
+    }
+    EXPECT_EQ(form, nullptr);
+    EXPECT_EQ(Application->MainForm(), nullptr);
+    // ShowException shows at once: the entry calls it outside the event loop.
+    EXPECT_EQ(errors_, QStringList{QStringLiteral("okno sa nepodarilo vytvoriť")});
+}
+
+TEST_F(ApplicationTest, RunShowsTheMainFormAndEndsWhenItIsClosed) {
+    QWidget* form = nullptr;
+    Application->CreateForm(form);
+    bool shown = false;
+    QTimer::singleShot(0, form, [&] {
+        shown = form->isVisible();
+        form->close();
+    });
+    EXPECT_EQ(Application->Run(), 0);
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(ApplicationTest, HandledExceptionIsShownAfterTheHandlerInOrder) {
+    bool handlerDone = false;
+    QStringList seenWhenHandlerDone;
+    QTimer::singleShot(0, Application, [&] {
+        GuardHandler([] { throw std::runtime_error("prvá"); });
+        GuardHandler([] { throw std::logic_error("druhá"); });
+        seenWhenHandlerDone = errors_;
+        handlerDone = true;
+    });
+    QTest::qWait(0);
+    QTest::qWait(0);
+    EXPECT_TRUE(handlerDone);
+    EXPECT_TRUE(seenWhenHandlerDone.isEmpty());
+    EXPECT_EQ(errors_, (QStringList{QStringLiteral("prvá"), QStringLiteral("druhá")}));
+}
+
+// An object whose event handler lets an exception escape, as a handler without its own guard
+// would.
+class TThrowingObject : public QObject {
+public:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::User) {
+            throw std::runtime_error("neošetrená udalosť");
+        }
+        return QObject::event(event);
+    }
+};
+
+TEST_F(ApplicationTest, NotifyCatchesWhatEscapesAHandlerAndTheLoopGoesOn) {
+    TThrowingObject object;
+    QEvent event(QEvent::User);
+    EXPECT_FALSE(QCoreApplication::sendEvent(&object, &event));
+    EXPECT_TRUE(errors_.isEmpty());
+
+    bool loopWentOn = false;
+    QTimer::singleShot(0, Application, [&] { loopWentOn = true; });
+    QTest::qWait(0);
+    EXPECT_EQ(errors_, QStringList{QStringLiteral("neošetrená udalosť")});
+    EXPECT_TRUE(loopWentOn);
+}
+
+TEST_F(ApplicationTest, FailingErrorDisplayDoesNotEndTheLoop) {
+    Application->SetErrorDisplay([](const QString&) { throw std::runtime_error("display"); });
+    GuardHandler([] { throw std::runtime_error("chyba"); });
+    bool loopWentOn = false;
+    QTimer::singleShot(0, Application, [&] { loopWentOn = true; });
+    QTest::qWait(0);
+    EXPECT_TRUE(loopWentOn);
+}
+
+// The program's own lifetime: the main window closed during a paced run ends the run at its
+// next pump and the event loop with it; the window is destroyed only with the application.
+TEST_F(ApplicationTest, ClosingTheMainWindowDuringAPacedRunEndsTheLoop) {
+    TForm1* form = nullptr;
+    Application->CreateForm(form);
+    ASSERT_EQ(Application->MainForm(), form);
+    auto* memo = form->findChild<QPlainTextEdit*>("Memo1");
+    QPointer<TForm1> watch(form);
+    bool aliveAfterClose = false;
+
+    QTimer::singleShot(0, form, [&] {
+        form->findChild<QLineEdit*>("Input")->setText(QStringLiteral("45"));
+        form->findChild<QSlider*>("Tb")->setValue(1'000'000);
+        QTest::mouseClick(form->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        aliveAfterClose = !watch.isNull();
+    });
+    QTimer::singleShot(100, form, [&] { form->close(); });
+
+    EXPECT_EQ(Application->Run(), 0);
+    EXPECT_TRUE(aliveAfterClose);
+    ASSERT_FALSE(watch.isNull());
+    EXPECT_GT(memo->blockCount(), 0);
+    EXPECT_LT(memo->blockCount(), 54);
+    application_.reset();
+    EXPECT_TRUE(watch.isNull());
+}
+
+} // namespace
