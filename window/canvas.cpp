@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -52,6 +53,10 @@ std::uint64_t ISqrt(std::uint64_t v) {
     return root;
 }
 
+// Boxes up to this doubled half size keep a²b² below 2^64, and the square roots below 2^32 are
+// exact in double precision: the common case needs no 128-bit arithmetic.
+constexpr std::uint64_t kSmallEllipseAxis = 0xFFFF;
+
 // The ellipse of a box is worked out in doubled coordinates relative to the box's centre, so that
 // boxes of even size, whose centre falls between pixels, stay in integers: a pixel column px of
 // the box [left, right) has X = 2 px - (left + right - 1), from -a to a in steps of 2 with
@@ -68,11 +73,15 @@ std::uint64_t EllipseRowExtent(std::uint64_t a, std::uint64_t b, std::uint64_t y
     if (b == 0) {
         return a;
     }
-    const UInt128 a2 = UInt128{a} * a;
-    const UInt128 b2 = UInt128{b} * b;
-    // The largest X >= 0 with F(X, row) <= 0, for a row at doubled distance `row` <= b.
-    const auto reach = [&](std::uint64_t row) {
-        return ISqrt(static_cast<std::uint64_t>(a2 * (b2 - UInt128{row} * row) / b2));
+    // The largest X >= 0 with F(X, row) <= 0, for a row at doubled distance `row` <= b:
+    // floor(sqrt(a²(b² - row²) / b²)).
+    const auto reach = [a, b](std::uint64_t row) -> std::uint64_t {
+        if (a <= kSmallEllipseAxis && b <= kSmallEllipseAxis) {
+            const std::uint64_t v = a * a * (b * b - row * row) / (b * b);
+            return static_cast<std::uint64_t>(std::sqrt(static_cast<double>(v)));
+        }
+        const UInt128 b2 = UInt128{b} * b;
+        return ISqrt(static_cast<std::uint64_t>(UInt128{a} * a * (b2 - UInt128{row} * row) / b2));
     };
     const std::uint64_t byHorizontalMidpoint = reach(y) + 1;
     const std::uint64_t byVerticalMidpoint = reach(y > 0 ? y - 1 : 0);
@@ -82,6 +91,32 @@ std::uint64_t EllipseRowExtent(std::uint64_t a, std::uint64_t b, std::uint64_t y
     }
     return extent;
 }
+
+// The image's pixels for one drawing operation, reached without a check per pixel.
+struct TPixels {
+    explicit TPixels(QImage& image)
+        : bits(reinterpret_cast<QRgb*>(image.bits())),
+          stride(image.bytesPerLine() / static_cast<std::int64_t>(sizeof(QRgb))),
+          width(image.width()), height(image.height()) {}
+
+    // Sets the pixels xFirst .. xLast of row y, as far as they lie in the image.
+    void FillSpan(std::int64_t y, std::int64_t xFirst, std::int64_t xLast, QRgb rgb) const {
+        if (y < 0 || y >= height) {
+            return;
+        }
+        xFirst = std::max<std::int64_t>(xFirst, 0);
+        xLast = std::min(xLast, width - 1);
+        if (xFirst <= xLast) {
+            std::fill(bits + y * stride + xFirst, bits + y * stride + xLast + 1, rgb);
+        }
+    }
+    void SetPixel(std::int64_t x, std::int64_t y, QRgb rgb) const { FillSpan(y, x, x, rgb); }
+
+    QRgb* bits;
+    std::int64_t stride;
+    std::int64_t width;
+    std::int64_t height;
+};
 
 } // namespace
 
@@ -103,23 +138,6 @@ void TCanvas::SetPenColor(TColor color) {
     pen_ = ColorToRgb(color);
 }
 
-void TCanvas::FillSpan(std::int64_t y, std::int64_t xFirst, std::int64_t xLast, QRgb rgb) {
-    if (y < 0 || y >= image_.height()) {
-        return;
-    }
-    xFirst = std::max<std::int64_t>(xFirst, 0);
-    xLast = std::min<std::int64_t>(xLast, image_.width() - 1);
-    if (xFirst > xLast) {
-        return;
-    }
-    auto* line = reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(y)));
-    std::fill(line + xFirst, line + xLast + 1, rgb);
-}
-
-void TCanvas::SetPixel(std::int64_t x, std::int64_t y, QRgb rgb) {
-    FillSpan(y, x, x, rgb);
-}
-
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     const std::int64_t left = std::min(x1, x2);
     const std::int64_t right = std::max(x1, x2);
@@ -128,15 +146,16 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     if (left == right || top == bottom) {
         return;
     }
+    const TPixels pixels(image_);
     const std::int64_t firstRow = std::max<std::int64_t>(top, 0);
-    const std::int64_t lastRow = std::min<std::int64_t>(bottom, image_.height()) - 1;
+    const std::int64_t lastRow = std::min(bottom, pixels.height) - 1;
     for (std::int64_t y = firstRow; y <= lastRow; ++y) {
         if (y == top || y == bottom - 1) {
-            FillSpan(y, left, right - 1, pen_);
+            pixels.FillSpan(y, left, right - 1, pen_);
         } else {
-            SetPixel(left, y, pen_);
-            FillSpan(y, left + 1, right - 2, brush_);
-            SetPixel(right - 1, y, pen_);
+            pixels.SetPixel(left, y, pen_);
+            pixels.FillSpan(y, left + 1, right - 2, brush_);
+            pixels.SetPixel(right - 1, y, pen_);
         }
     }
 }
@@ -155,19 +174,37 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     const std::int64_t centreY2 = top + bottom - 1;
     const auto innermost = static_cast<std::int64_t>(a % 2);
 
+    const TPixels pixels(image_);
     const std::int64_t firstRow = std::max<std::int64_t>(top, 0);
-    const std::int64_t lastRow = std::min<std::int64_t>(bottom, image_.height()) - 1;
-    for (std::int64_t py = firstRow; py <= lastRow; ++py) {
+    const std::int64_t lastRow = std::min(bottom, pixels.height) - 1;
+    if (firstRow > lastRow) {
+        return;
+    }
+    // The extents of the visible rows and of their neighbours in the box, each worked out once.
+    const std::int64_t firstKnown = std::max(firstRow - 1, top);
+    const std::int64_t lastKnown = std::min(lastRow + 1, bottom - 1);
+    std::vector<std::int64_t> extents;
+    extents.reserve(static_cast<std::size_t>(lastKnown - firstKnown + 1));
+    for (std::int64_t py = firstKnown; py <= lastKnown; ++py) {
         const auto y = static_cast<std::uint64_t>(std::abs(2 * py - centreY2));
-        const auto outer = static_cast<std::int64_t>(EllipseRowExtent(a, b, y));
+        extents.push_back(static_cast<std::int64_t>(EllipseRowExtent(a, b, y)));
+    }
+    const auto extentOfRow = [&](std::int64_t py) {
+        return extents[static_cast<std::size_t>(py - firstKnown)];
+    };
+
+    for (std::int64_t py = firstRow; py <= lastRow; ++py) {
+        const std::int64_t distance = 2 * py - centreY2;
+        const std::int64_t outer = extentOfRow(py);
         // The outline runs inwards until it meets the reach of the next row outwards; the box's
         // top and bottom rows are outline throughout.
         const std::int64_t inner =
-            y == b ? innermost
-                   : std::min(outer, static_cast<std::int64_t>(EllipseRowExtent(a, b, y + 2)) + 2);
-        FillSpan(py, (centreX2 - outer) / 2, (centreX2 - inner) / 2, pen_);
-        FillSpan(py, (centreX2 - inner) / 2 + 1, (centreX2 + inner) / 2 - 1, brush_);
-        FillSpan(py, (centreX2 + inner) / 2, (centreX2 + outer) / 2, pen_);
+            py == top || py == bottom - 1
+                ? innermost
+                : std::min(outer, extentOfRow(distance < 0 ? py - 1 : py + 1) + 2);
+        pixels.FillSpan(py, (centreX2 - outer) / 2, (centreX2 - inner) / 2, pen_);
+        pixels.FillSpan(py, (centreX2 - inner) / 2 + 1, (centreX2 + inner) / 2 - 1, brush_);
+        pixels.FillSpan(py, (centreX2 + inner) / 2, (centreX2 + outer) / 2, pen_);
     }
 }
 
@@ -191,8 +228,9 @@ void TCanvas::LineTo(int x, int y) {
     const std::int64_t minorStart = xMajor ? startY : startX;
     const std::int64_t majorDelta = xMajor ? dx : dy;
     const std::int64_t minorDelta = xMajor ? dy : dx;
-    const std::int64_t majorLimit = xMajor ? image_.width() : image_.height();
-    const std::int64_t minorLimit = xMajor ? image_.height() : image_.width();
+    const TPixels pixels(image_);
+    const std::int64_t majorLimit = xMajor ? pixels.width : pixels.height;
+    const std::int64_t minorLimit = xMajor ? pixels.height : pixels.width;
     const std::int64_t majorSign = majorDelta > 0 ? 1 : -1;
     const std::int64_t minorSign = minorDelta > 0 ? 1 : -1;
     const auto majorLength = static_cast<std::uint64_t>(std::abs(majorDelta));
@@ -226,9 +264,9 @@ void TCanvas::LineTo(int x, int y) {
         const std::int64_t minor = minorStart + minorSign * offset;
         if (minor >= 0 && minor < minorLimit) {
             if (xMajor) {
-                SetPixel(major, minor, pen_);
+                pixels.SetPixel(major, minor, pen_);
             } else {
-                SetPixel(minor, major, pen_);
+                pixels.SetPixel(minor, major, pen_);
             }
         }
         remainder += 2 * minorLength;

@@ -54,9 +54,6 @@ public:
     void LineTo(int x, int y);
 
 private:
-    void FillSpan(std::int64_t y, std::int64_t xFirst, std::int64_t xLast, QRgb rgb);
-    void SetPixel(std::int64_t x, std::int64_t y, QRgb rgb);
-
     QImage& image_;
     QRgb brush_;
     QRgb pen_;
