@@ -5,6 +5,7 @@
 #include "run.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,10 @@ struct FieldCase {
     std::string text;
     int typ;
     std::string_view exit; // the status the run ends with
+
+    // Names the case in failure messages; without it GoogleTest would dump the raw bytes,
+    // padding included, which memcheck rightly reports as uninitialised reads.
+    friend void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class FieldInputTest : public testing::TestWithParam<FieldCase> {};
