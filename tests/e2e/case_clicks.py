@@ -1,43 +1,69 @@
-"""Twenty clicks on the start button during a paced run start nothing: when the run ends the
-trace panels hold exactly the one run's 54 lines, for the angle it started with."""
+"""Twenty clicks on the start button and Enter in the angle field during a paced run start
+nothing: when the run ends the trace panels hold exactly the one run's 54 lines, for the angle
+it started with. While the run pauses, the plot shows the frame of the step in progress."""
 
 import harness
 from demo_window import SLIDER_MAX, DemoWindow
 from harness import check, check_equal, log, wait_until
 
 CLICKS = 20
+ENTERS = 3
+FIRST = "37.5"
+SECOND = "-12"
+
+
+def check_paused_frame(window, expected):
+    """The plot during a pause: the frame of the step whose lines were appended last. The
+    screenshot counts only if the step did not move on while it was taken."""
+    def frame_between_steps():
+        before = len(window.lines("Memo1"))
+        picture = window.session.screenshot()
+        after = len(window.lines("Memo1"))
+        return before == after and (picture, after - 1)
+
+    picture, step = wait_until(frame_between_steps, harness.RUN_TIMEOUT,
+                               "a screenshot between two steps")
+    window.check_frame(picture, expected, step)
+    log(f"the plot shows step {step}'s frame: red to {expected.steps[step]}, "
+        f"green to {expected.green}")
 
 
 def case(args):
     with harness.Session(args.program, args.expected, args.workdir) as session:
         window = DemoWindow(session)
-        first = window.expect("37.5", harness.UNIT_DEGREES)
-        second = "-12"
+        first = window.expect(FIRST, harness.UNIT_DEGREES)
         # The slowest pace: the run cannot end by itself while the clicks arrive.
         window.set_slider(SLIDER_MAX)
-        window.set_angle("37.5")
+        window.set_angle(FIRST)
         window.press_start()
         wait_until(lambda: window.status() == harness.TEXT_COMPUTING and
                    len(window.lines("Memo1")) >= 1, harness.RUN_TIMEOUT, "the run to start")
         check(not window.button_enabled(), "the start button is enabled during a run")
+        check_paused_frame(window, first)
 
-        window.session.click(window["Button1"], repeat=CLICKS)
-        # Typing into the angle field during the pause is handled in order after the clicks:
-        # once the field reads the new text, every click has been handled, and a run started
-        # by one of them would show the new angle.
-        window.set_angle(second)
+        session.click(window["Button1"], repeat=CLICKS)
+        # A new angle, then Enter in the angle field: a run started by any of the clicks or
+        # Enter presses would show the new angle. The last digit is typed after them: once the
+        # field reads the whole text, every earlier click and key has been handled.
+        window.set_angle(SECOND[:-1])
+        for _ in range(ENTERS):
+            session.key("Return")
+        session.type_text(SECOND[-1])
+        wait_until(lambda: window.text("Input") == SECOND, harness.STEP_TIMEOUT,
+                   "the angle field to read the second angle")
         lines = len(window.lines("Memo1"))
         check(window.status() == harness.TEXT_COMPUTING and lines < 54,
               "the run ended before the clicks were all handled; the test needs a slower pace")
-        log(f"{CLICKS} clicks handled during the run, at step {lines - 1}")
+        check(not window.button_enabled(), "the start button was enabled during the run")
+        log(f"{CLICKS} clicks and {ENTERS} Enter presses handled during the run, "
+            f"at step {lines - 1}")
 
         window.set_slider(0)
         window.wait_for_result(first, "the first run to complete")
         check_equal(len(window.lines("Memo1")), 54, "Memo1's lines")
         check_equal(len(window.lines("Memo2")), 54, "Memo2's lines")
-        check_equal(window.text("Input"), second, "the angle field")
-        # Still the one run: the status and panels stay as the first run left them.
-        check(window.shows_result(first), "the window changed after the run")
+        check_equal(window.text("Input"), SECOND, "the angle field")
+        window.check_last_frame(session.screenshot(), first)
 
 
 if __name__ == "__main__":

@@ -268,10 +268,14 @@ class DemoWindow:
 
     def check_last_frame(self, picture, expected):
         """The plot after a completed run: the frame of step 53 drawn by the rules."""
+        self.check_frame(picture, expected, len(expected.steps) - 1)
+
+    def check_frame(self, picture, expected, step):
+        """The plot shows the frame of `step` drawn by the rules."""
         plot = self.plot_picture(picture)
         background = self.background_colour(picture)
-        cx, cy = expected.centre
-        check_plot_frame(plot, background, (cx, cy), expected.green, expected.red)
+        check_plot_frame(plot, background, expected.centre, expected.green,
+                         expected.steps[step])
 
 
 def status_text(session, status_bar):
@@ -323,6 +327,10 @@ def check_line(plot, colour, name, centre, end, may_be_hidden=False):
 
 def check_plot_frame(plot, background, centre, green_end, red_end):
     cx, cy = centre
+    colours = {plot.pixel(x, y) for y in range(plot.height) for x in range(plot.width)}
+    check(colours <= {background, BLACK, GREEN, RED},
+          f"the plot holds colours other than the background, black, green and red: "
+          f"{sorted(colours - {background, BLACK, GREEN, RED})[:8]}")
     check_line(plot, RED, "red", centre, red_end)
     # The red vector is drawn last and may cover the green radius where they coincide.
     near = max(abs(green_end[0] - red_end[0]), abs(green_end[1] - red_end[1])) <= 1

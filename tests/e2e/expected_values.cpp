@@ -12,6 +12,7 @@
 //   memo1 I:X  (54 lines)    memo2 I:Y  (54 lines)
 //   cos TEXT   sin TEXT   kcos TEXT   ksin TEXT
 //   centre CX CY   green X Y   red X Y   (red: the frame of the last step)
+//   step I X Y  (54 lines: the red vector's end in the frame of step I)
 #include "angle_input.h"
 #include "conversions.h"
 #include "cordic.h"
@@ -60,22 +61,25 @@ int main(int argc, char** argv) {
     const long double theta = outcome.theta;
     std::cout << "outcome ok\n";
 
+    const int cx = width / 2;
+    const int cy = height / 2;
     std::string memo1;
     std::string memo2;
+    std::string frames;
     TCordicStep last{};
     const TCordicResult result = CordicRotate(theta, [&](const TCordicStep& step) {
         memo1 += "memo1 " + IntToStr(step.i) + ":" + FloatToStr(step.x) + "\n";
         memo2 += "memo2 " + IntToStr(step.i) + ":" + FloatToStr(step.y) + "\n";
+        const TPoint red = PlotPoint(cx, cy, step.x, step.y);
+        frames += "step " + IntToStr(step.i) + " " + IntToStr(red.x) + " " + IntToStr(red.y) + "\n";
         last = step;
     });
-    std::cout << memo1 << memo2;
+    std::cout << memo1 << memo2 << frames;
     std::cout << "cos " << FloatToStr(result.x) << "\n";
     std::cout << "sin " << FloatToStr(result.y) << "\n";
     std::cout << "kcos " << FloatToStr(cosl(theta)) << "\n";
     std::cout << "ksin " << FloatToStr(sinl(theta)) << "\n";
 
-    const int cx = width / 2;
-    const int cy = height / 2;
     // The green radius uses the double-precision library functions of theta rounded to double.
     const auto thetaDouble = static_cast<double>(theta);
     const TPoint green = PlotPoint(cx, cy, std::cos(thetaDouble), std::sin(thetaDouble));

@@ -462,6 +462,7 @@ class Expected:
         self.centre = None
         self.green = None
         self.red = None
+        self.steps = []  # the red vector's end in each step's frame
 
     @classmethod
     def parse(cls, output):
@@ -474,6 +475,8 @@ class Expected:
                 getattr(result, key).append(value)
             elif key in ("cos", "sin", "kcos", "ksin"):
                 result.fields[key] = value
+            elif key == "step":
+                result.steps.append(tuple(int(part) for part in value.split()[1:]))
             elif key in ("centre", "green", "red"):
                 setattr(result, key, tuple(int(part) for part in value.split()))
         return result
