@@ -148,23 +148,6 @@ INSTANTIATE_TEST_SUITE_P(Steps, RedVectorTest,
                                          RedCase{4, {190, 57}}, RedCase{5, {187, 51}}),
                          [](const auto& info) { return "Step" + std::to_string(info.param.step); });
 
-TEST(RedVectorTest, FirstStepOfEveryRunIsTheGainAlongTheAxis) {
-    for (const long double theta : {-kHalfPiDouble, 0.0L, 1.0L}) {
-        TPlot plot;
-        plot.Frame(theta, RunSteps(theta).front());
-        EXPECT_TRUE(LineEndsAt(plot.image, kCentre, {160, 100}, kRed))
-            << static_cast<double>(theta);
-    }
-}
-
-TEST(DrawStepFrameTest, LeavesTheBrushBackgroundAndThePenRed) {
-    TPlot plot;
-    plot.Frame(kThirtyDegrees, RunSteps(kThirtyDegrees).front());
-    plot.canvas.Rectangle(10, 10, 13, 13);
-    EXPECT_EQ(plot.image.pixel(10, 10), kRed);
-    EXPECT_EQ(plot.image.pixel(11, 11), Background());
-}
-
 struct RunCase {
     const char* name;
     long double theta;
