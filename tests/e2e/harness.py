@@ -21,6 +21,8 @@ import tempfile
 import time
 import traceback
 
+import xwindow
+
 CAPTION = "Ukážka algoritmu CORDIC"
 CLIENT_SIZE = (555, 515)
 
@@ -123,7 +125,6 @@ class Session:
         self.display = None
         self.env = None
         self.frame = None
-        self.controls = {}
         self.window_id = None
         self._atspi = None
 
@@ -140,13 +141,31 @@ class Session:
         return self
 
     def __exit__(self, exc_type, *_):
-        if exc_type is not None and self.xvfb is not None and self.xvfb.poll() is None:
-            try:
-                log(f"screen at the failure: {self.save_screenshot('failure.png')}")
-            except Exception as error:  # pylint: disable=broad-except
-                log(f"(no screenshot: {error})")
-        self.close()
+        try:
+            if exc_type is None:
+                self.finish()
+            elif self.xvfb is not None and self.xvfb.poll() is None:
+                try:
+                    log(f"screen at the failure: {self.save_screenshot('failure.png')}")
+                except Exception as error:  # pylint: disable=broad-except
+                    log(f"(no screenshot: {error})")
+        finally:
+            self.close()
         return False
+
+    def finish(self):
+        """Closes the window as a window manager does, unless the program has ended already,
+        and checks that it ends with exit code 0 and without a sanitizer's report."""
+        if self.app.poll() is None:
+            xwindow.request_close(self.display, self.window_id)
+            try:
+                self.app.wait(timeout=STEP_TIMEOUT)
+            except subprocess.TimeoutExpired as error:
+                raise CaseFailure("the program did not end after the close request") from error
+        reports = [line for line in self.program_log().splitlines()
+                   if "runtime error:" in line or "Sanitizer" in line]
+        check(not reports, "sanitizer reports from the program:\n" + "\n".join(reports[:20]))
+        check_equal(self.app.returncode, 0, "the program's exit code")
 
     def close(self):
         _stop_process(self.app, "cordic-demo")
@@ -226,7 +245,6 @@ class Session:
         })
         self.env = env
         self.frame = None
-        self.controls = {}
         self.window_id = None
         with self._log_file("cordic-demo.log") as output:
             self.app = subprocess.Popen([self.program], env=env, stdout=output,
