@@ -500,6 +500,20 @@ class Expected:
         return result
 
 
+def _session_bus_daemon_pid():
+    """The process id of the session bus's daemon, None if the bus does not tell."""
+    from gi.repository import Gio, GLib  # pylint: disable=import-outside-toplevel
+    try:
+        bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+        reply = bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                              "org.freedesktop.DBus", "GetConnectionUnixProcessID",
+                              GLib.Variant("(s)", ("org.freedesktop.DBus",)),
+                              GLib.VariantType("(u)"), Gio.DBusCallFlags.NONE, 5000, None)
+        return reply.unpack()[0]
+    except GLib.Error:
+        return None
+
+
 def run_case(case, add_arguments=None):
     """Entry of a case script: parses --program/--expected/--workdir (and what
     `add_arguments(parser)` adds), runs `case(args)` on a private session bus with a deadline,
@@ -532,20 +546,29 @@ def run_case(case, add_arguments=None):
     os.makedirs(workdir, exist_ok=True)
     args.workdir = workdir
     started = time.monotonic()
+    wrapper = os.getppid()
+    bus_daemon = _session_bus_daemon_pid()
     try:
         case(args)
     except Exception:  # pylint: disable=broad-except
         traceback.print_exc()
-        for name in ("cordic-demo.log",):
-            path = os.path.join(workdir, name)
-            if os.path.exists(path):
-                with open(path, "rb") as file:
-                    content = file.read().decode(errors="replace").strip()
-                if content:
-                    print(f"--- {name} ---\n{content[-4000:]}")
+        path = os.path.join(workdir, "cordic-demo.log")
+        if os.path.exists(path):
+            with open(path, "rb") as file:
+                content = file.read().decode(errors="replace").strip()
+            if content:
+                print(f"--- cordic-demo.log ---\n{content[-4000:]}")
         print(f"FAILED after {time.monotonic() - started:.1f} s; logs and screenshots in "
               f"{workdir}")
         sys.exit(1)
+    finally:
+        # dbus-run-session ends its bus when this process ends; if it was killed itself, the
+        # bus it started for this case is left alone and is ended here.
+        if os.getppid() != wrapper and bus_daemon is not None:
+            try:
+                os.kill(bus_daemon, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
     print(f"passed in {time.monotonic() - started:.1f} s")
     if not keep:
         shutil.rmtree(workdir, ignore_errors=True)
