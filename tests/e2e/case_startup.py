@@ -1,6 +1,6 @@
 """Start-up: the caption, the client size, the 21 controls at their design rectangles with
-their texts and initial values, the plot all background; closing the idle window the way a
-window manager asks ends the program with exit code 0."""
+their texts and initial values, the plot all background, the Tab key's focus order; closing
+the idle window the way a window manager asks ends the program with exit code 0."""
 
 import harness
 from demo_window import DESIGN_RECTS, SLIDER_DESIGN, SLIDER_MAX, STATIC_TEXT3, DemoWindow
@@ -13,6 +13,30 @@ CAPTIONS = {
     "StaticText1": "Sinus uhla:", "StaticText2": "Kosínus uhla:", "StaticText3": STATIC_TEXT3,
     "Button1": "Spustiť",
 }
+
+
+# The focus cycle of the Tab key from the angle field; the unit choice takes the focus on its
+# selected item, the status bar and the static texts take none.
+TAB_ORDER = ["Button1", "Memo1", "Cos", "Sin", "Typ", "Tb", "Ksin", "Kcos", "Memo2", "Input"]
+
+
+def check_tab_order(session, window):
+    def focused():
+        nodes = dict(window.controls)
+        nodes["Typ"] = window.units[harness.UNIT_DEGREES]
+        return [key for key, node in nodes.items()
+                if node.getState().contains(session.atspi.STATE_FOCUSED)]
+
+    session.click(window["Input"])
+    wait_until(lambda: focused() == ["Input"], harness.STEP_TIMEOUT, "the angle field's focus")
+    for key in TAB_ORDER:
+        session.key("Tab")
+        try:
+            wait_until(lambda: focused() == [key], harness.STEP_TIMEOUT, f"Tab to reach {key}")
+        except harness.CaseFailure as failure:
+            raise harness.CaseFailure(f"{failure}; the focus is on {focused()}") from None
+    check_equal(window.text("Memo1"), "", "Memo1 after Tab passed through it")
+    check_equal(window.text("Memo2"), "", "Memo2 after Tab passed through it")
 
 
 def case(args):
@@ -57,6 +81,8 @@ def case(args):
         except harness.CaseFailure as failure:
             problems.append(str(failure))
         check(not problems, "at start-up:\n  " + "\n  ".join(problems))
+
+        check_tab_order(session, window)
 
         xwindow.request_close(session.display, session.window_id)
         code = wait_until(lambda: session.app.poll() is not None and (session.app.returncode,),
