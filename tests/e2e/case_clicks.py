@@ -1,6 +1,7 @@
 """Twenty clicks on the start button and Enter in the angle field during a paced run start
 nothing: when the run ends the trace panels hold exactly the one run's 54 lines, for the angle
-it started with. While the run pauses, the plot shows the frame of the step in progress."""
+it started with. While the run pauses, the result fields read "Pocitam..." and the plot shows
+the frame of the step in progress."""
 
 import harness
 from demo_window import SLIDER_MAX, DemoWindow
@@ -39,6 +40,8 @@ def case(args):
         wait_until(lambda: window.status() == harness.TEXT_COMPUTING and
                    len(window.lines("Memo1")) >= 1, harness.RUN_TIMEOUT, "the run to start")
         check(not window.button_enabled(), "the start button is enabled during a run")
+        for key in ("Cos", "Sin", "Kcos", "Ksin"):
+            check_equal(window.text(key), harness.TEXT_COMPUTING, f"{key} during the run")
         check_paused_frame(window, first)
 
         session.click(window["Button1"], repeat=CLICKS)
