@@ -7,6 +7,8 @@ from demo_window import DESIGN_RECTS, SLIDER_DESIGN, SLIDER_MAX, STATIC_TEXT3, D
 from harness import check, check_equal, wait_until
 import xwindow
 
+WINDOW_POSITION = (269, 120)
+
 CAPTIONS = {
     "GroupBox1": "Vstupy", "GroupBox2": "Priebeh výpočtu", "GroupBox3": "Výsledky",
     "GroupBox4": "CORDIC algortimus", "GroupBox5": "Algoritmus v C++", "Label1": "Uhol:",
@@ -56,6 +58,8 @@ def case(args):
                "the client area's size")
         expect(session.extents(session.frame)[2:], harness.CLIENT_SIZE,
                "the window's accessible size")
+        # Without a window manager there is no frame: the window stands where it asks to.
+        expect(session.client_origin(), WINDOW_POSITION, "the window's position on the screen")
 
         for key, rect in DESIGN_RECTS.items():
             if key in window.controls:
