@@ -283,25 +283,7 @@ class Session:
         return None
 
     def _find_window_id(self):
-        from Xlib import X, display as xdisplay  # pylint: disable=import-outside-toplevel
-        connection = xdisplay.Display(self.display)
-        try:
-            net_wm_name = connection.intern_atom("_NET_WM_NAME")
-            utf8 = connection.intern_atom("UTF8_STRING")
-            net_wm_pid = connection.intern_atom("_NET_WM_PID")
-            for window in connection.screen().root.query_tree().children:
-                attributes = window.get_attributes()
-                if attributes.map_state != X.IsViewable:
-                    continue
-                pid = window.get_full_property(net_wm_pid, X.AnyPropertyType)
-                if pid is None or pid.value[0] != self.app.pid:
-                    continue
-                name = window.get_full_property(net_wm_name, utf8)
-                if name is not None and name.value.decode() == CAPTION:
-                    return window.id
-        finally:
-            connection.close()
-        return None
+        return xwindow.find_top_level(self.display, self.app.pid, CAPTION)
 
     def find(self, role, name, root=None):
         """The one accessible of `role` named `name` under the window (depth first)."""

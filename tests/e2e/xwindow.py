@@ -11,6 +11,27 @@ def _with_window(display_name, window_id, action):
         connection.close()
 
 
+def find_top_level(display_name, pid, caption):
+    """The id of the mapped top-level window of process `pid` with `caption`, or None."""
+    connection = xdisplay.Display(display_name)
+    try:
+        net_wm_name = connection.intern_atom("_NET_WM_NAME")
+        utf8 = connection.intern_atom("UTF8_STRING")
+        net_wm_pid = connection.intern_atom("_NET_WM_PID")
+        for window in connection.screen().root.query_tree().children:
+            if window.get_attributes().map_state != X.IsViewable:
+                continue
+            owner = window.get_full_property(net_wm_pid, X.AnyPropertyType)
+            if owner is None or owner.value[0] != pid:
+                continue
+            name = window.get_full_property(net_wm_name, utf8)
+            if name is not None and name.value.decode() == caption:
+                return window.id
+    finally:
+        connection.close()
+    return None
+
+
 def title(display_name, window_id):
     def read(connection, window):
         value = window.get_full_property(connection.intern_atom("_NET_WM_NAME"),
