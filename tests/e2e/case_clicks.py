@@ -1,6 +1,6 @@
 """Twenty clicks on the start button and Enter in the angle field during a paced run start
 nothing: when the run ends the trace panels hold exactly the one run's 54 lines, for the angle
-it started with. While the run pauses, the result fields read "Pocitam..." and the plot shows
+and unit it started with, although both were changed during the run. While the run pauses, the result fields read "Pocitam..." and the plot shows
 the frame of the step in progress."""
 
 import harness
@@ -45,9 +45,10 @@ def case(args):
         check_paused_frame(window, first)
 
         session.click(window["Button1"], repeat=CLICKS)
-        # A new angle, then Enter in the angle field: a run started by any of the clicks or
-        # Enter presses would show the new angle. The last digit is typed after them: once the
+        # A new unit and angle, then Enter in the angle field: a run started by any of the
+        # clicks or Enter presses would show the new angle. The last digit is typed after them: once the
         # field reads the whole text, every earlier click and key has been handled.
+        window.choose_unit(harness.UNIT_RADIANS)
         window.set_angle(SECOND[:-1])
         for _ in range(ENTERS):
             session.key("Return")
@@ -66,6 +67,7 @@ def case(args):
         check_equal(len(window.lines("Memo1")), 54, "Memo1's lines")
         check_equal(len(window.lines("Memo2")), 54, "Memo2's lines")
         check_equal(window.text("Input"), SECOND, "the angle field")
+        check_equal(window.unit(), harness.UNIT_RADIANS, "the unit")
         window.check_last_frame(session.screenshot(), first)
 
 
