@@ -1,7 +1,7 @@
 """Twenty clicks on the start button and Enter in the angle field during a paced run start
 nothing: when the run ends the trace panels hold exactly the one run's 54 lines, for the angle
-and unit it started with, although both were changed during the run. While the run pauses, the result fields read "Pocitam..." and the plot shows
-the frame of the step in progress."""
+and unit it started with, although both were changed during the run. While the run pauses,
+the result fields read "Pocitam..." and the plot shows the frame of the step in progress."""
 
 import harness
 from demo_window import SLIDER_MAX, DemoWindow
