@@ -20,7 +20,7 @@ QImage DrawAppIcon(int size) {
     painter.setRenderHint(QPainter::Antialiasing);
     const double unit = size / 32.0;
     const QPointF centre(size / 2.0, size / 2.0);
-    const double radius = 13.5 * unit;
+    const double radius = 13.0 * unit;
 
     painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 1.0 * unit));
     painter.drawLine(QPointF(1.0 * unit, centre.y()), QPointF(size - 1.0 * unit, centre.y()));
@@ -36,6 +36,6 @@ QImage DrawAppIcon(int size) {
     painter.drawLine(centre, tip);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xFF, 0x00, 0x00));
-    painter.drawEllipse(tip, 2.5 * unit, 2.5 * unit);
+    painter.drawEllipse(tip, 2.0 * unit, 2.0 * unit);
     return image;
 }
