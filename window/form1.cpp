@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QFontMetricsF>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,8 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <algorithm>
 #include <array>
 
@@ -29,6 +32,8 @@ namespace {
 constexpr auto kDesignFontFamily = "MS Sans Serif";
 constexpr auto kFallbackFontFamily = "DejaVu Sans";
 constexpr int kDesignFontPixels = 11;
+// The built-in style whose group boxes are plain frames.
+constexpr auto kGroupBoxStyle = "Windows";
 // Where the window's frame stands on the screen at start-up (left, top).
 constexpr QPoint kDesignPosition(269, 120);
 // Fitting a label's text to its width: the most a run of blanks may shrink, as a share of its
@@ -105,6 +110,16 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::TFor
     QPalette background = palette();
     background.setColor(QPalette::Window, background.color(QPalette::Button));
     setPalette(background);
+
+    // Group boxes are drawn as plain etched frames with the caption on the top line, without
+    // the tinted inside some styles give them, so that the plot's background meets the window's.
+    // The style is the window's child created after the controls, so it is destroyed after them.
+    if (QStyle* frameStyle = QStyleFactory::create(QString::fromLatin1(kGroupBoxStyle))) {
+        frameStyle->setParent(this);
+        for (QGroupBox* group : findChildren<QGroupBox*>()) {
+            group->setStyle(frameStyle);
+        }
+    }
 
     sbText_ = new QLabel(ui_->Sb);
     sbText_->setObjectName(QStringLiteral("SbText"));
