@@ -21,6 +21,7 @@ class TForm1;
 // The start button runs one computation (RunComputation) on this window through IRunWindow. It
 // is the window's default button: Return or Enter anywhere but in a trace panel presses it while
 // it is enabled. Closing the window during a run ends the run at its next event pump.
+// Precondition: the application object is a TApplication (errors from the handlers go to it).
 class TForm1 : public QWidget, public IRunWindow {
     Q_OBJECT
 

@@ -141,17 +141,6 @@ TEST_F(FormTest, StartsEmptyWithTheDesignValues) {
     EXPECT_EQ(form_->focusWidget(), Field("Input"));
 }
 
-TEST_F(FormTest, WindowControlsStackInCreationOrder) {
-    QStringList names;
-    for (QObject* child : form_->children()) {
-        if (child->isWidgetType()) {
-            names.append(child->objectName());
-        }
-    }
-    EXPECT_EQ(names, (QStringList{"GroupBox3", "GroupBox2", "GroupBox1", "Input", "Button1", "Sb",
-                                  "Memo1", "Cos", "Sin", "Memo2"}));
-}
-
 // One control of the layout: its class, parent, place in the parent and in the window's client
 // area, visible text and the name a screen reader gives it.
 struct TControlCase {
