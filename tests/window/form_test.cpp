@@ -20,7 +20,6 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTest>
-#include <QTextBlock>
 #include <QTimer>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -33,7 +32,7 @@ namespace {
 // How long into a paced run the scripted user acts: long enough for the run to be pumping.
 constexpr int kActDuringRunMs = 50;
 
-QString Q(std::string_view text) {
+QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -349,16 +348,16 @@ void ExpectCompletedRun(TForm1& form, long double theta) {
     QStringList xs;
     QStringList ys;
     for (const TCordicStep& step : steps) {
-        xs.append(Q(IntToStr(step.i) + ":" + FloatToStr(step.x)));
-        ys.append(Q(IntToStr(step.i) + ":" + FloatToStr(step.y)));
+        xs.append(FromUtf8(IntToStr(step.i) + ":" + FloatToStr(step.x)));
+        ys.append(FromUtf8(IntToStr(step.i) + ":" + FloatToStr(step.y)));
     }
     EXPECT_EQ(Lines(memo1), xs);
     EXPECT_EQ(Lines(memo2), ys);
-    EXPECT_EQ(form.findChild<QLineEdit*>("Cos")->text(), Q(FloatToStr(result.x)));
-    EXPECT_EQ(form.findChild<QLineEdit*>("Sin")->text(), Q(FloatToStr(result.y)));
-    EXPECT_EQ(form.findChild<QLineEdit*>("Kcos")->text(), Q(FloatToStr(cosl(theta))));
-    EXPECT_EQ(form.findChild<QLineEdit*>("Ksin")->text(), Q(FloatToStr(sinl(theta))));
-    EXPECT_EQ(form.StatusText(), Q(kTextDone));
+    EXPECT_EQ(form.findChild<QLineEdit*>("Cos")->text(), FromUtf8(FloatToStr(result.x)));
+    EXPECT_EQ(form.findChild<QLineEdit*>("Sin")->text(), FromUtf8(FloatToStr(result.y)));
+    EXPECT_EQ(form.findChild<QLineEdit*>("Kcos")->text(), FromUtf8(FloatToStr(cosl(theta))));
+    EXPECT_EQ(form.findChild<QLineEdit*>("Ksin")->text(), FromUtf8(FloatToStr(sinl(theta))));
+    EXPECT_EQ(form.StatusText(), FromUtf8(kTextDone));
     EXPECT_TRUE(form.findChild<QPushButton*>("Button1")->isEnabled());
     const TImage* img = form.findChild<TImage*>("Img");
     EXPECT_EQ(img->Picture().convertToFormat(QImage::Format_RGB32),
@@ -429,7 +428,7 @@ TEST_P(RefusalTest, ChangesOnlyTheStatusBar) {
     ChooseUnit(GetParam().unit);
     ClickStart();
 
-    EXPECT_EQ(form_->StatusText(), Q(GetParam().status));
+    EXPECT_EQ(form_->StatusText(), FromUtf8(GetParam().status));
     EXPECT_EQ((QStringList{Field("Cos")->text(), Field("Sin")->text(), Field("Kcos")->text(),
                            Field("Ksin")->text()}),
               fields);
@@ -478,8 +477,8 @@ TEST_F(FormTest, ClosingDuringAPacedRunEndsItAndWritesNothingMore) {
     EXPECT_FALSE(form_->isVisible());
     EXPECT_LT(Memo("Memo1")->blockCount(), kCordicSteps);
     EXPECT_EQ(Memo("Memo1")->blockCount(), Memo("Memo2")->blockCount());
-    EXPECT_EQ(form_->StatusText(), Q(kTextComputing));
-    EXPECT_EQ(Field("Cos")->text(), Q(kTextComputing));
+    EXPECT_EQ(form_->StatusText(), FromUtf8(kTextComputing));
+    EXPECT_EQ(Field("Cos")->text(), FromUtf8(kTextComputing));
     EXPECT_FALSE(Button1()->isEnabled());
     EXPECT_FALSE(form_->ProcessMessages());
 }
