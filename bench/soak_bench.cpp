@@ -3,6 +3,9 @@
 // when unset). Reports the resident memory after 10 and after 1,000 runs; the growth between
 // them should stay under 1 MiB. Meaningful in the release configuration (the sanitizers of the
 // dev configuration hold freed memory in quarantine).
+// Beside it: how long a pasted megabyte holds the window up, in the angle reading alone and in
+// a whole press of the start button.
+#include "angle_input.h"
 #include "application.h"
 #include "form1.h"
 
@@ -10,6 +13,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <benchmark/benchmark.h>
+#include <cstdint>
 #include <fstream>
 #include <string>
 
@@ -75,6 +79,49 @@ void BM_SoakThousandRuns(benchmark::State& state) {
     state.counters["runs"] = kRuns;
 }
 BENCHMARK(BM_SoakThousandRuns)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The texts of a megabyte paste: 0 digits, 1 letters, 2 a fraction of zeros ending in 1.
+std::string MegabyteText(std::int64_t kind) {
+    constexpr std::size_t kMegabyte = std::size_t{1} << 20;
+    switch (kind) {
+    case 0:
+        return std::string(kMegabyte, '7');
+    case 1:
+        return std::string(kMegabyte, 'x');
+    default:
+        return "0." + std::string(kMegabyte, '0') + "1";
+    }
+}
+
+// How long a pasted megabyte holds up the reading of the angle: the window is unresponsive
+// for that long.
+void BM_ParseAngleMegabyte(benchmark::State& state) {
+    const std::string text = MegabyteText(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ParseAngle(text, kUnitDegrees));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_ParseAngleMegabyte)->ArgName("kind")->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// A whole press of the start button after a megabyte was pasted into the angle field (which
+// keeps at most its maximum length of it).
+void BM_RunAfterMegabytePaste(benchmark::State& state) {
+    auto* input = Form1->findChild<QLineEdit*>(QStringLiteral("Input"));
+    auto* button = Form1->findChild<QPushButton*>(QStringLiteral("Button1"));
+    Form1->findChild<QSlider*>(QStringLiteral("Tb"))->setValue(0);
+    const std::string text = MegabyteText(state.range(0));
+    input->setText(QString::fromStdString(text));
+    state.counters["field_chars"] = static_cast<double>(input->text().size());
+    for (auto _ : state) {
+        button->click();
+        Application->ProcessMessages();
+    }
+}
+BENCHMARK(BM_RunAfterMegabytePaste)
+    ->ArgName("kind")
+    ->DenseRange(0, 2)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
