@@ -27,10 +27,11 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-// The design font is "MS Sans Serif" at a height of 11 pixels (8 points at 96 pixels per inch);
-// where it is missing, DejaVu Sans at the same pixel size stands in.
-constexpr auto kDesignFontFamily = "MS Sans Serif";
-constexpr auto kFallbackFontFamily = "DejaVu Sans";
+// The design font is "MS Sans Serif" at a height of 11 pixels (8 points at 96 pixels per inch).
+// Where it is missing, Liberation Sans (Arial's widths, the nearest to the design font that Debian
+// has) stands in at the same pixel size, so that the result fields show all their digits, and
+// DejaVu Sans after it.
+constexpr std::array kDesignFontFamilies = {"MS Sans Serif", "Liberation Sans", "DejaVu Sans"};
 constexpr int kDesignFontPixels = 11;
 // The built-in style whose group boxes are plain frames.
 constexpr auto kGroupBoxStyle = "Windows";
@@ -141,8 +142,11 @@ TForm1::~TForm1() {
 
 void TForm1::SetDesignFont() {
     QFont font;
-    font.setFamilies(
-        {QString::fromLatin1(kDesignFontFamily), QString::fromLatin1(kFallbackFontFamily)});
+    QStringList families;
+    for (const char* family : kDesignFontFamilies) {
+        families << QString::fromLatin1(family);
+    }
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kDesignFontPixels);
     setFont(font);
