@@ -3,6 +3,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
+#include <ostream>
 
 namespace {
 
@@ -15,6 +16,11 @@ struct AngleCase {
     TAngleOutcome::Kind kind;
     long double theta = kSkip; // checked exactly when given
 };
+
+// GoogleTest names the case instead of dumping its bytes, padding included.
+void PrintTo(const AngleCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ParseAngleTest : public testing::TestWithParam<AngleCase> {};
 

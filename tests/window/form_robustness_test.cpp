@@ -76,6 +76,8 @@ protected:
 
 TEST_P(PasteTest, RunEndsInOneOfItsExitsAndTheWindowGoesOnWorking) {
     Paste(GetParam().text);
+    // The field keeps the whole paste: a cut-off text could read as another number.
+    EXPECT_EQ(Control<QLineEdit>("Input")->text().size(), GetParam().text.size());
     Start(GetParam().unit);
     EXPECT_EQ(form_->StatusText(), Q(GetParam().exit));
     EXPECT_TRUE(Control<QPushButton>("Button1")->isEnabled());

@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -411,6 +412,11 @@ struct TRefusalCase {
     int unit;
     std::string_view status;
 };
+
+// GoogleTest names the case instead of dumping its bytes, padding included.
+void PrintTo(const TRefusalCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RefusalTest : public FormTest, public testing::WithParamInterface<TRefusalCase> {};
 

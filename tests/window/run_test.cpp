@@ -6,6 +6,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <new>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -74,6 +75,11 @@ struct RefusedCase {
     int typ;
     std::string_view message;
 };
+
+// GoogleTest names the case instead of dumping its bytes, padding included.
+void PrintTo(const RefusedCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RefusedRunTest : public testing::TestWithParam<RefusedCase> {};
 
