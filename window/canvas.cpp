@@ -118,6 +118,15 @@ struct TPixels {
     std::int64_t height;
 };
 
+// A box's corners put in order, widened so that no coordinate arithmetic can overflow.
+struct TBox {
+    std::int64_t left, top, right, bottom;
+};
+
+TBox OrderedBox(int x1, int y1, int x2, int y2) {
+    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+}
+
 } // namespace
 
 QRgb ColorToRgb(TColor color) {
@@ -139,10 +148,7 @@ void TCanvas::SetPenColor(TColor color) {
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-    const std::int64_t left = std::min(x1, x2);
-    const std::int64_t right = std::max(x1, x2);
-    const std::int64_t top = std::min(y1, y2);
-    const std::int64_t bottom = std::max(y1, y2);
+    const auto [left, top, right, bottom] = OrderedBox(x1, y1, x2, y2);
     if (left == right || top == bottom) {
         return;
     }
@@ -161,10 +167,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
-    const std::int64_t left = std::min(x1, x2);
-    const std::int64_t right = std::max(x1, x2);
-    const std::int64_t top = std::min(y1, y2);
-    const std::int64_t bottom = std::max(y1, y2);
+    const auto [left, top, right, bottom] = OrderedBox(x1, y1, x2, y2);
     if (left == right || top == bottom) {
         return;
     }

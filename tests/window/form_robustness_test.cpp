@@ -116,15 +116,3 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
-
-// Runs the tests inside the application object, on the platform QT_QPA_PLATFORM names
-// (offscreen under ctest). Listing the tests needs no application, so discovery needs no display.
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    if (GTEST_FLAG_GET(list_tests)) {
-        return RUN_ALL_TESTS();
-    }
-    TApplication application(argc, argv);
-    application.Initialize();
-    return RUN_ALL_TESTS();
-}
