@@ -18,10 +18,12 @@ struct TCordicStep {
     long double z;  // residual angle in radians, starts at theta
 };
 
-// The final accumulators: x approximates cos(theta), y approximates sin(theta).
+// The state after the last update: x approximates cos(theta), y approximates sin(theta), and z
+// is the residual angle left over.
 struct TCordicResult {
     long double x;
     long double y;
+    long double z;
 };
 
 // The CORDIC gain: the product of 1 / sqrt(1 + 2^-2k) for k = 0 .. m, computed afresh with
@@ -29,7 +31,7 @@ struct TCordicResult {
 long double CordicGain(std::int32_t m);
 
 // Rotates the vector (K, 0) towards theta (radians, |theta| <= pi/2 for a meaningful result) in
-// kCordicSteps steps by the angles atan(2^-i), and returns the final (x, y) ~ (cos, sin) theta.
+// kCordicSteps steps by the angles atan(2^-i), and returns the final (x, y) ~ (cos, sin) theta with the residual z.
 // `notify` receives every step's state before its update; the state after the last update is
 // only returned. An exception thrown by `notify` ends the rotation and propagates.
 template <std::invocable<const TCordicStep&> Notify>
@@ -49,5 +51,5 @@ TCordicResult CordicRotate(long double theta, Notify&& notify) {
         x = xNew;
         y = yNew;
     }
-    return {x, y};
+    return {x, y, z};
 }

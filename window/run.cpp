@@ -15,7 +15,23 @@ std::string TraceLine(std::int32_t i, long double value) {
     return IntToStr(i) + ":" + FloatToStr(value);
 }
 
-void ComputeOnWindow(IRunWindow& window, long double theta) {
+// Tells the observer, if any, that the run has ended, however it leaves the scope.
+class TRunEndNotice {
+public:
+    explicit TRunEndNotice(IRunObserver* observer) : observer_(observer) {}
+    TRunEndNotice(const TRunEndNotice&) = delete;
+    TRunEndNotice& operator=(const TRunEndNotice&) = delete;
+    ~TRunEndNotice() {
+        if (observer_ != nullptr) {
+            observer_->RunEnded();
+        }
+    }
+
+private:
+    IRunObserver* observer_;
+};
+
+void ComputeOnWindow(IRunWindow& window, long double theta, IRunObserver* observer) {
     window.SetCosText(kTextComputing);
     window.SetSinText(kTextComputing);
     window.SetKcosText(kTextComputing);
@@ -26,15 +42,25 @@ void ComputeOnWindow(IRunWindow& window, long double theta) {
     const int cx = window.ImgWidth() / 2;
     const int cy = window.ImgHeight() / 2;
 
-    const auto [x, y] = CordicRotate(theta, [&](const TCordicStep& step) {
+    if (observer != nullptr) {
+        observer->RunStarted(theta);
+    }
+    const TRunEndNotice endNotice(observer);
+    const auto [x, y, z] = CordicRotate(theta, [&](const TCordicStep& step) {
         window.AppendMemo1(TraceLine(step.i, step.x));
         window.AppendMemo2(TraceLine(step.i, step.y));
         window.DrawStepFrame(theta, step.x, step.y, cx, cy);
+        if (observer != nullptr) {
+            observer->StepNotified(step);
+        }
         // The pause: the slider is read again before every pump, so moving it acts at once.
         for (int j = 0; window.TbPosition() > j; ++j) {
             if (!window.ProcessMessages()) {
                 throw TWindowClosed{};
             }
+        }
+        if (observer != nullptr && !observer->HoldAfterStep()) {
+            throw TWindowClosed{};
         }
     });
 
@@ -43,11 +69,14 @@ void ComputeOnWindow(IRunWindow& window, long double theta) {
     window.SetKcosText(FloatToStr(cosl(theta)));
     window.SetKsinText(FloatToStr(sinl(theta)));
     window.SetStatusText(kTextDone);
+    if (observer != nullptr) {
+        observer->RunCompleted({x, y, z});
+    }
 }
 
 } // namespace
 
-void RunComputation(IRunWindow& window) {
+void RunComputation(IRunWindow& window, IRunObserver* observer) {
     window.SetButton1Enabled(false);
     try {
         const std::string text = window.InputText();
@@ -60,7 +89,7 @@ void RunComputation(IRunWindow& window) {
             window.SetStatusText(kTextOutOfRange);
             break;
         case TAngleOutcome::Ok:
-            ComputeOnWindow(window, outcome.theta);
+            ComputeOnWindow(window, outcome.theta, observer);
             break;
         }
     } catch (const TWindowClosed&) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cordic.h"
+
 #include <string>
 #include <string_view>
 
@@ -42,9 +44,29 @@ inline constexpr std::string_view kTextNotANumber = "Zadaná hodnota nie je v č
 inline constexpr std::string_view kTextOutOfRange =
     "Zadaná hodnota nie je v rozmedzí (-Pi/2,Pi/2) !";
 
+// Follows a run beside its window, for views that show more of it than the window does. Every
+// call comes from inside RunComputation, on the caller's thread, in this order: RunStarted once
+// the angle is valid; per step StepNotified after the step's trace lines and frame, before its
+// pause, and HoldAfterStep after the pause; RunCompleted after the result fields; RunEnded on
+// every exit of a started run (completed, failed, or the window closed).
+class IRunObserver {
+public:
+    virtual ~IRunObserver() = default;
+
+    virtual void RunStarted(long double theta) = 0;
+    virtual void StepNotified(const TCordicStep& step) = 0;
+    // Returns when the run may take its next step (at once unless the run is held); false when
+    // the window was closed meanwhile: the run then ends as if a pump had seen the close.
+    virtual bool HoldAfterStep() = 0;
+    virtual void RunCompleted(const TCordicResult& result) = 0;
+    virtual void RunEnded() = 0;
+};
+
 // One press of the start button: reads the angle and unit, refuses bad input with a status
 // message, or runs the CORDIC rotation step by step on the window (trace lines, plot frame and
 // TbPosition() event pumps per step) and ends with the CORDIC and library cosine and sine.
 // The start button is disabled for the run and enabled on every exit, also when an exception
 // ends the run (it propagates) -- but not when the window was closed during a pause.
-void RunComputation(IRunWindow& window);
+// An observer, when given, follows the run (see IRunObserver); it changes nothing the run does on
+// the window.
+void RunComputation(IRunWindow& window, IRunObserver* observer = nullptr);

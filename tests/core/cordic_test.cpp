@@ -99,7 +99,7 @@ struct ResultCase {
 class CordicResultTest : public testing::TestWithParam<ResultCase> {};
 
 TEST_P(CordicResultTest, FinalPairMatchesThePublishedDigits) {
-    const auto [x, y] = CordicRotate(GetParam().theta, [](const TCordicStep&) {});
+    const auto [x, y, z] = CordicRotate(GetParam().theta, [](const TCordicStep&) {});
     ExpectDigits15(x, GetParam().x);
     ExpectDigits15(y, GetParam().y);
 }
@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CordicRotateTest, ThirtyDegreesIsBelowOneHalfUnlikeTheLibrarySine) {
-    const auto [x, y] = CordicRotate(Degrees("30"), [](const TCordicStep&) {});
+    const auto [x, y, z] = CordicRotate(Degrees("30"), [](const TCordicStep&) {});
     EXPECT_LT(y, 0.5L);
     EXPECT_NE(y, sinl(Degrees("30")));
 }
@@ -124,7 +124,7 @@ TEST(CordicRotateTest, ThirtyDegreesIsBelowOneHalfUnlikeTheLibrarySine) {
 TEST(CordicRotateTest, AgreesWithTheLibraryAcrossTheAcceptedInterval) {
     for (int k = -100; k <= 100; ++k) {
         const long double theta = kHalfPiDouble * k / 100;
-        const auto [x, y] = CordicRotate(theta, [](const TCordicStep&) {});
+        const auto [x, y, z] = CordicRotate(theta, [](const TCordicStep&) {});
         EXPECT_NEAR(x, cosl(theta), 4e-16L) << theta;
         EXPECT_NEAR(y, sinl(theta), 4e-16L) << theta;
     }
@@ -132,8 +132,8 @@ TEST(CordicRotateTest, AgreesWithTheLibraryAcrossTheAcceptedInterval) {
 
 TEST(CordicRotateTest, NegatedAngleMirrorsTheVector) {
     for (const long double theta : {0.1L, 0.52359877559829885263L, 1.0L, 1.5L}) {
-        const auto [xp, yp] = CordicRotate(theta, [](const TCordicStep&) {});
-        const auto [xn, yn] = CordicRotate(-theta, [](const TCordicStep&) {});
+        const auto [xp, yp, zp] = CordicRotate(theta, [](const TCordicStep&) {});
+        const auto [xn, yn, zn] = CordicRotate(-theta, [](const TCordicStep&) {});
         EXPECT_EQ(xn, xp) << theta;
         EXPECT_EQ(yn, -yp) << theta;
     }

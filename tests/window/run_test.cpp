@@ -120,7 +120,7 @@ TEST(RunTest, CompletedRunPerformsItsOperationsInOrder) {
                  "Memo2 clear",
                  "Width?",
                  "Height?"};
-    const auto [x, y] = CordicRotate(theta, [&](const TCordicStep& s) {
+    const auto [x, y, z] = CordicRotate(theta, [&](const TCordicStep& s) {
         const std::string i = IntToStr(s.i);
         expected.push_back("Memo1+" + i + ":" + FloatToStr(s.x));
         expected.push_back("Memo2+" + i + ":" + FloatToStr(s.y));
