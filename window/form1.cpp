@@ -4,6 +4,7 @@
 #include "canvas.h"
 #include "image.h"
 #include "plot.h"
+#include "screen_fit.h"
 #include "ui_form1.h"
 
 #include <QCloseEvent>
@@ -15,11 +16,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QSlider>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTextDocument>
 #include <algorithm>
 #include <array>
 
@@ -52,8 +56,13 @@ void SetFieldText(QLineEdit* field, std::string_view text) {
     field->setCursorPosition(0);
 }
 
+// Appends a computed line. It is not the user's edit, so it stays off the undo stack (the
+// stack starts afresh after it, as an edit control's does after a replacement it can't undo).
 void AppendLine(QPlainTextEdit* memo, std::string_view line) {
+    QTextDocument* document = memo->document();
+    document->setUndoRedoEnabled(false);
     memo->appendPlainText(FromUtf8(line));
+    document->setUndoRedoEnabled(true);
     QScrollBar* bar = memo->verticalScrollBar();
     bar->setValue(bar->maximum());
 }
@@ -126,6 +135,11 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::TFor
     sbText_->setObjectName(QStringLiteral("SbText"));
     sbText_->setTextFormat(Qt::PlainText);
     ui_->Sb->addWidget(sbText_, 1);
+
+    // A result may be wider than its field: its tooltip shows the whole text.
+    for (QLineEdit* field : {ui_->Cos, ui_->Sin, ui_->Kcos, ui_->Ksin}) {
+        connect(field, &QLineEdit::textChanged, field, &QWidget::setToolTip);
+    }
 
     SetTabOrder();
     ui_->Input->setFocus();
@@ -224,7 +238,13 @@ void TForm1::SetStatusText(std::string_view text) {
 void TForm1::SetButton1Enabled(bool enabled) {
     QPushButton* button = ui_->Button1;
     if (!enabled) {
+        // A focused control that is disabled keeps the keyboard, and keys typed meanwhile go
+        // nowhere: the window takes the focus in its place, so that nothing typed during a run
+        // lands in a field or a trace panel the user did not click into.
         const bool hadFocus = focusWidget() == button;
+        if (hadFocus) {
+            setFocus(Qt::OtherFocusReason);
+        }
         button->setEnabled(false);
         focusAfterDisable_ = hadFocus ? focusWidget() : nullptr;
         return;
@@ -282,6 +302,30 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
             ui_->Button1->click();
         }
     });
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous() && !shownOnce_) {
+        shownOnce_ = true;
+        KeepOnScreen();
+        // The window manager tells the frame's size only once it has framed the window.
+        QMetaObject::invokeMethod(this, &TForm1::KeepOnScreen, Qt::QueuedConnection);
+    }
+}
+
+// The design position holds where the whole frame fits the screen's available area (scaled up
+// for a projector, or on a small screen, it may not).
+void TForm1::KeepOnScreen() {
+    const QScreen* onScreen = screen();
+    if (onScreen == nullptr) {
+        return;
+    }
+    const QRect frame = frameGeometry();
+    const QPoint fitted = FitFrameOnScreen(frame, onScreen->availableGeometry());
+    if (fitted != frame.topLeft()) {
+        move(fitted);
+    }
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {

@@ -16,7 +16,8 @@ class TForm1;
 // The main window "Ukážka algoritmu CORDIC": the angle input, the unit choice, the speed slider
 // and the start button; the plot and the two step traces; the CORDIC and library results; the
 // status bar. The controls are built from the Designer layout form1.ui at their design client
-// positions; only the status bar follows the bottom edge when the window is resized.
+// positions; only the status bar follows the bottom edge when the window is resized. The window
+// opens at its design position where its frame fits the screen, else moved just enough to fit.
 //
 // The start button runs one computation (RunComputation) on this window through IRunWindow. It
 // is the window's default button: Return or Enter anywhere but in a trace panel presses it while
@@ -44,12 +45,12 @@ public:
     void SetKcosText(std::string_view text) override;
     void SetKsinText(std::string_view text) override;
     void SetStatusText(std::string_view text) override;
-    // Disabling the focused button hands the focus on to the next control; enabling it again
-    // takes the focus back if it has not been moved since.
+    // Disabling the focused button leaves the focus with the window, where keys do nothing;
+    // enabling it again takes the focus back if it has not been moved since.
     void SetButton1Enabled(bool enabled) override;
     void ClearMemo1() override;
     void ClearMemo2() override;
-    // Appends one line and scrolls the panel to it.
+    // Appends one line, not undoable, and scrolls the panel to it.
     void AppendMemo1(std::string_view line) override;
     void AppendMemo2(std::string_view line) override;
     void DrawStepFrame(long double theta, long double x, long double y, int cx, int cy) override;
@@ -60,8 +61,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void KeepOnScreen();
     void SetDesignFont();
     void SetTabOrder();
     void FormCreate();
@@ -71,6 +74,7 @@ private:
     QLabel* sbText_ = nullptr;            // the status bar's simple panel
     QPointer<QWidget> focusAfterDisable_; // where the focus went when Button1 was disabled
     bool closed_ = false;
+    bool shownOnce_ = false;
 };
 
 // The main window, set when the application creates it.

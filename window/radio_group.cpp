@@ -1,7 +1,9 @@
 #include "radio_group.h"
 
 #include <QEvent>
+#include <QPainter>
 #include <QRadioButton>
+#include <QStyleOptionGroupBox>
 
 namespace {
 
@@ -56,6 +58,21 @@ void TRadioGroup::SetItemIndex(int index) {
 
 QRadioButton* TRadioGroup::Button(int index) const {
     return static_cast<QRadioButton*>(buttons_.button(index));
+}
+
+// The style starts the frame of a box without a caption at its top edge. A classic group box
+// draws its frame half a text line down whether it has a caption or not, so that it stands
+// level with the frames of captioned boxes beside it: the frame is drawn there.
+void TRadioGroup::paintEvent(QPaintEvent* event) {
+    if (!title().isEmpty()) {
+        QGroupBox::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    option.rect.setTop(option.rect.top() + fontMetrics().height() / 2);
+    style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
 }
 
 void TRadioGroup::resizeEvent(QResizeEvent* event) {

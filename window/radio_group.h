@@ -31,6 +31,8 @@ public:
     QRadioButton* Button(int index) const;
 
 protected:
+    // Without a caption the frame starts half a text line below the top, as with one.
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 

@@ -4,6 +4,7 @@
 #include "conversions.h"
 #include "cordic.h"
 #include "form1.h"
+#include "form_fixture.h"
 #include "image.h"
 #include "plot.h"
 #include "radio_group.h"
@@ -29,67 +30,6 @@
 #include <vector>
 
 namespace {
-
-// How long into a paced run the scripted user acts: long enough for the run to be pumping.
-constexpr int kActDuringRunMs = 50;
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Every window the tests open: shown on the offscreen screen, with the error display recording
-// the messages instead of opening a dialog.
-class FormTest : public testing::Test {
-protected:
-    template <class TForm = TForm1> void Open() {
-        form_ = std::make_unique<TForm>();
-        form_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
-    }
-
-    void SetUp() override {
-        Application->SetErrorDisplay([this](const QString& message) { errors_.append(message); });
-        Open();
-    }
-
-    void TearDown() override {
-        form_.reset();
-        Application->SetErrorDisplay(nullptr);
-    }
-
-    template <class TControl = QWidget> TControl* Control(const char* name) const {
-        auto* control = form_->findChild<TControl*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-
-    QLineEdit* Field(const char* name) const { return Control<QLineEdit>(name); }
-    QPlainTextEdit* Memo(const char* name) const { return Control<QPlainTextEdit>(name); }
-    QPushButton* Button1() const { return Control<QPushButton>("Button1"); }
-    QSlider* Tb() const { return Control<QSlider>("Tb"); }
-    TRadioGroup* Typ() const { return Control<TRadioGroup>("Typ"); }
-    TImage* Img() const { return Control<TImage>("Img"); }
-
-    // The user's way of setting up a run: the angle typed into the emptied field, the unit
-    // clicked, the slider moved to one end with its keys.
-    void TypeAngle(const QString& text) {
-        QLineEdit* input = Field("Input");
-        input->setFocus();
-        QTest::keyClick(input, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(input, Qt::Key_Delete);
-        QTest::keyClicks(input, text);
-    }
-    void ChooseUnit(int index) { QTest::mouseClick(Typ()->Button(index), Qt::LeftButton); }
-    void SlideTo(Qt::Key end) { QTest::keyClick(Tb(), end); }
-    void ClickStart() { QTest::mouseClick(Button1(), Qt::LeftButton); }
-
-    std::unique_ptr<TForm1> form_;
-    QStringList errors_;
-};
-
-QStringList Lines(QPlainTextEdit* memo) {
-    return memo->toPlainText().split(u'\n');
-}
 
 // The plot after a complete run of `theta`: the frame of the last step on a cleared plot.
 QImage ExpectedFinalPlot(long double theta, QSize size) {

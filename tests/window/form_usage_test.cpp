@@ -1,0 +1,185 @@
+// What a user meets in the main window around a run: the keyboard while a run goes, undo in the
+// trace panels, how trace entries wrap, the unit box's frame, the whole text of a result, and
+// where the window opens on a screen too small for its design position.
+#include "angle_input.h"
+#include "conversions.h"
+#include "form_fixture.h"
+#include "screen_fit.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QGroupBox>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <functional>
+#include <set>
+
+namespace {
+
+using TFormUsageTest = FormTest;
+
+// Starts a paced run the way `start` presses the button, types into whatever has the focus
+// during the pause, then lets the run finish.
+void TypeDuringARun(const std::function<void()>& start, QWidget*& focusDuringRun) {
+    QTimer::singleShot(kActDuringRunMs, QApplication::instance(), [&] {
+        focusDuringRun = QApplication::focusWidget();
+        QWidget* target = focusDuringRun != nullptr ? focusDuringRun : QApplication::activeWindow();
+        QTest::keyClicks(target, QStringLiteral("zz"));
+        QTest::keyClick(target, Qt::Key_Space);
+        QTest::keyClick(target, Qt::Key_Backspace);
+        QTest::keyClick(target, Qt::Key_Home);
+    });
+    start();
+}
+
+TEST_F(TFormUsageTest, KeysTypedDuringARunChangeNoFieldAndNoPanel) {
+    struct TStart {
+        const char* name;
+        std::function<void()> press;
+    };
+    const TStart starts[] = {
+        {"mouse click", [this] { ClickStart(); }},
+        {"Space on the focused button",
+         [this] {
+             Button1()->setFocus();
+             QTest::keyClick(Button1(), Qt::Key_Space);
+         }},
+    };
+    for (const TStart& start : starts) {
+        TypeAngle(QStringLiteral("30"));
+        SlideTo(Qt::Key_End);
+        QWidget* focusDuringRun = nullptr;
+        QTimer::singleShot(kActDuringRunMs * 2, QApplication::instance(),
+                           [this] { SlideTo(Qt::Key_Home); });
+        TypeDuringARun(start.press, focusDuringRun);
+
+        EXPECT_NE(focusDuringRun, Memo("Memo1")) << start.name;
+        for (const char* name : {"Memo1", "Memo2"}) {
+            const QStringList lines = Lines(Memo(name));
+            ASSERT_EQ(lines.size(), 54) << start.name << " " << name;
+            EXPECT_TRUE(lines.front().startsWith(QStringLiteral("0:"))) << start.name;
+            EXPECT_FALSE(Memo(name)->toPlainText().contains(u'z')) << start.name << " " << name;
+            EXPECT_FALSE(Memo(name)->toPlainText().contains(u' ')) << start.name << " " << name;
+        }
+        EXPECT_EQ(Field("Input")->text(), QStringLiteral("30")) << start.name;
+        EXPECT_EQ(form_->focusWidget(), Button1()) << start.name << ": the focus comes back";
+    }
+}
+
+TEST_F(TFormUsageTest, ComputedTraceLinesAreNotUndoableButTypingIs) {
+    TypeAngle(QStringLiteral("30"));
+    SlideTo(Qt::Key_Home);
+    ClickStart();
+    QPlainTextEdit* memo = Memo("Memo1");
+    const QString computed = memo->toPlainText();
+    memo->setFocus();
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    }
+    EXPECT_EQ(memo->toPlainText(), computed);
+
+    QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(memo, QStringLiteral("ab"));
+    EXPECT_EQ(memo->toPlainText(), computed + QStringLiteral("ab"));
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(memo->toPlainText(), computed);
+}
+
+// A classic edit control breaks a line without blanks only where the width runs out: an entry
+// takes one or two visual lines, and the first holds the index, the colon and digits.
+TEST_F(TFormUsageTest, TraceEntriesWrapOnlyWhereTheWidthEnds) {
+    ChooseUnit(1);
+    TypeAngle(QStringLiteral("-0.7"));
+    SlideTo(Qt::Key_Home);
+    ClickStart();
+    int wrapped = 0;
+    for (const char* name : {"Memo1", "Memo2"}) {
+        QPlainTextEdit* memo = Memo(name);
+        for (QTextBlock block = memo->document()->firstBlock(); block.isValid();
+             block = block.next()) {
+            (void)memo->document()->documentLayout()->blockBoundingRect(block);
+            const QTextLayout* layout = block.layout();
+            ASSERT_NE(layout, nullptr);
+            const int index = block.text().indexOf(u':');
+            EXPECT_LE(layout->lineCount(), 2) << block.text().toStdString();
+            EXPECT_GT(layout->lineAt(0).textLength(), index + 1) << block.text().toStdString();
+            wrapped += layout->lineCount() == 2;
+        }
+    }
+    EXPECT_GT(wrapped, 0) << "long entries still wrap onto a second line";
+}
+
+// Rows of the window, from its top, in which column x is drawn darker than the background
+// within the band of the input row's caption line.
+std::set<int> DarkRows(const QImage& window, int x, int top, int bottom, QRgb background) {
+    std::set<int> rows;
+    for (int y = top; y < bottom; ++y) {
+        const QRgb pixel = window.pixel(x, y);
+        const int darker = qGray(background) - qGray(pixel);
+        if (darker > 40) {
+            rows.insert(y);
+        }
+    }
+    return rows;
+}
+
+TEST_F(TFormUsageTest, UnitBoxFrameStandsLevelWithTheInputsFrame) {
+    const QImage window = form_->grab().toImage();
+    const QRgb background = form_->palette().color(QPalette::Window).rgb();
+    const auto* inputs = Control<QGroupBox>("GroupBox1");
+    const int top = inputs->y();
+    const int bottom = top + inputs->fontMetrics().height();
+    // Left of the angle field's label, and inside the unit box right of its items' texts.
+    const std::set<int> inputsFrame = DarkRows(window, 12, top, bottom, background);
+    const std::set<int> unitFrame = DarkRows(window, 200 + 76, top, bottom, background);
+    ASSERT_FALSE(inputsFrame.empty());
+    EXPECT_EQ(unitFrame, inputsFrame);
+}
+
+TEST_F(TFormUsageTest, ResultFieldsGiveTheirWholeTextAsTooltipAndToScreenReaders) {
+    ChooseUnit(1);
+    TypeAngle(QStringLiteral("-1e-300"));
+    SlideTo(Qt::Key_Home);
+    ClickStart();
+    EXPECT_EQ(Field("Sin")->text(), QStringLiteral("-5.7953021724656461986e-17"));
+    for (const char* name : {"Cos", "Sin", "Kcos", "Ksin"}) {
+        QLineEdit* field = Field(name);
+        EXPECT_EQ(field->toolTip(), field->text()) << name;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(QAccessible::Value), field->text()) << name;
+    }
+    EXPECT_GT(Field("Sin")->fontMetrics().horizontalAdvance(Field("Sin")->text()),
+              Field("Sin")->width())
+        << "the sine of -1e-300 is wider than its field";
+}
+
+struct TFitCase {
+    const char* name;
+    QRect frame;
+    QRect available;
+    QPoint expected;
+};
+
+TEST(FitFrameOnScreenTest, KeepsTheDesignPositionWhereItFitsElseMovesJustEnough) {
+    const TFitCase cases[] = {
+        {"fits on a 1600x1200 screen", {269, 120, 563, 542}, {0, 0, 1600, 1200}, {269, 120}},
+        {"exactly fits", {269, 120, 563, 542}, {0, 0, 832, 662}, {269, 120}},
+        {"scale 2 on 1600x1200: moved left and up", {269, 120, 563, 542}, {0, 0, 800, 600},
+         {237, 58}},
+        {"scale 2 on a 1080p projector with a panel", {269, 120, 563, 542}, {0, 0, 960, 512},
+         {269, 0}},
+        {"panel at the top of a small screen", {269, 10, 563, 542}, {0, 32, 800, 568},
+         {237, 32}},
+        {"second screen to the right", {269, 120, 563, 542}, {1920, 0, 1024, 768}, {1920, 120}},
+        {"larger than the screen keeps its top-left on it", {269, 120, 1000, 800},
+         {0, 0, 800, 600}, {0, 0}},
+    };
+    for (const TFitCase& c : cases) {
+        EXPECT_EQ(FitFrameOnScreen(c.frame, c.available), c.expected) << c.name;
+    }
+}
+
+} // namespace
