@@ -3,6 +3,7 @@
 #include "app_icon.h"
 
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QWidget>
@@ -14,6 +15,9 @@ namespace {
 
 // The name the installed desktop entry and icon carry.
 constexpr auto kDesktopName = "cordic-demo";
+// Every text of the program is Slovak, so the toolkit's own texts (context menus, dialog
+// buttons) are Slovak too, whatever the system's language: Qt's catalogue for Slovak.
+constexpr auto kToolkitCatalogue = "qtbase_sk";
 
 } // namespace
 
@@ -32,6 +36,11 @@ void TApplication::Initialize() {
     setApplicationName(QString::fromLatin1(kDesktopName));
     setDesktopFileName(QString::fromLatin1(kDesktopName));
     setWindowIcon(QIcon(QPixmap::fromImage(DrawAppIcon(kAppIconSize))));
+    // Without the catalogue installed the toolkit's texts stay English; the program still runs.
+    if (toolkitTexts_.load(QString::fromLatin1(kToolkitCatalogue),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(&toolkitTexts_);
+    }
 }
 
 int TApplication::Run() {

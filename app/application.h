@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <QTranslator>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -27,7 +28,8 @@ public:
     TApplication(int& argc, char** argv);
     ~TApplication() override;
 
-    // Prepares the application for window creation: the application's name and icon.
+    // Prepares the application for window creation: the application's name and icon, and the
+    // toolkit's own texts in Slovak.
     void Initialize();
 
     // Creates a window of type TForm, stores it in `reference` and keeps it until the
@@ -68,6 +70,7 @@ private:
     void AdoptForm(std::unique_ptr<QWidget> form);
     void DisplayError(const QString& message);
 
+    QTranslator toolkitTexts_;
     std::vector<std::unique_ptr<QWidget>> forms_;
     QWidget* mainForm_ = nullptr;
     TErrorDisplay errorDisplay_;

@@ -23,7 +23,7 @@ ensure_packages() {
 
 # What building the program needs.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-                qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core)
+                qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-dejavu-core)
 
 # What the end-to-end tests and scripts/screenshot need: an X server, input events, the
 # accessibility bus with Debian's Python bindings, and screenshots.

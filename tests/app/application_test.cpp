@@ -39,6 +39,25 @@ TEST_F(ApplicationTest, IsTheGlobalApplicationWhileItLives) {
     EXPECT_EQ(Application, nullptr);
 }
 
+// The toolkit's own texts, in the fields' context menus, are Slovak whatever the system's
+// language.
+TEST_F(ApplicationTest, ToolkitTextsAreSlovak) {
+    struct TText {
+        const char* context;
+        const char* english;
+        const char* slovak;
+    };
+    const TText texts[] = {
+        {"QLineEdit", "&Undo", "&Späť"},
+        {"QLineEdit", "&Copy", "&Kopírovať"},
+        {"QLineEdit", "Select All", "Vybrať všetko"},
+    };
+    for (const TText& text : texts) {
+        EXPECT_EQ(QCoreApplication::translate(text.context, text.english).toStdString(),
+                  text.slovak);
+    }
+}
+
 TEST_F(ApplicationTest, FirstCreatedFormIsTheMainFormAndLivesWithTheApplication) {
     QWidget* first = nullptr;
     QWidget* second = nullptr;
