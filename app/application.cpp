@@ -64,6 +64,10 @@ void TApplication::HandleException(const std::exception& exception) {
         Qt::QueuedConnection);
 }
 
+void TApplication::ShowHandlerError(const QString& message) {
+    DisplayError(message);
+}
+
 void TApplication::SetErrorDisplay(TErrorDisplay display) {
     if (display) {
         errorDisplay_ = std::move(display);

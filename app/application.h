@@ -15,8 +15,8 @@ class QWidget;
 //
 // The toolkit's widget libraries are built without exception tables, so a C++ exception must
 // never unwind through their frames: every handler of ours catches std::exception at its own
-// boundary (GuardHandler) and passes it to HandleException; the override of notify only catches
-// what still escapes.
+// boundary and the window reports it through its HandlerFailed signal, which CreateForm connects
+// to the error display; the override of notify only catches what still escapes.
 class TApplication : public QApplication {
     Q_OBJECT
 
@@ -35,9 +35,15 @@ public:
     // Creates a window of type TForm, stores it in `reference` and keeps it until the
     // application is destroyed. The first window created is the main window. Exceptions from
     // the window's construction propagate; `reference` is then left unchanged.
+    // A window that reports failed handlers through a HandlerFailed(QString) signal has it
+    // connected to ShowHandlerError.
     template <class TForm> void CreateForm(TForm*& reference) {
         auto form = std::make_unique<TForm>();
         TForm* created = form.get();
+        if constexpr (requires { &TForm::HandlerFailed; }) {
+            connect(created, &TForm::HandlerFailed, this, &TApplication::ShowHandlerError,
+                    Qt::QueuedConnection);
+        }
         AdoptForm(std::move(form));
         reference = created;
     }
@@ -57,6 +63,10 @@ public:
     // Shows the exception's message with the error display once control is back in the event
     // loop, that is after the failing handler has returned. Safe to call inside any handler.
     void HandleException(const std::exception& exception);
+
+    // Shows the message of an exception that left a window's handler, through a queued
+    // connection, so after that handler has returned.
+    void ShowHandlerError(const QString& message);
 
     // Replaces the error display; nullptr restores the default, a critical message box over
     // the main window titled with the application's name.
@@ -78,13 +88,3 @@ private:
 
 // The one application object while it exists, nullptr otherwise.
 extern TApplication* Application;
-
-// Runs `handler`, an event handler of ours, as a boundary: a std::exception that leaves it is
-// handed to Application->HandleException instead of unwinding into the toolkit.
-template <class Handler> void GuardHandler(Handler&& handler) {
-    try {
-        handler();
-    } catch (const std::exception& exception) {
-        Application->HandleException(exception);
-    }
-}

@@ -1,5 +1,6 @@
 #include "angle_input.h"
 #include "cordic.h"
+#include "recording_window.h"
 #include "run.h"
 
 #include <benchmark/benchmark.h>
@@ -46,32 +47,12 @@ void BM_ParseAngle(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseAngle);
 
-// A window that answers with fixed values and discards what the run writes.
-class TNullWindow : public IRunWindow {
-public:
-    std::string InputText() override { return "30"; }
-    int TypItemIndex() override { return kUnitDegrees; }
-    int TbPosition() override { return 0; }
-    int ImgWidth() override { return 200; }
-    int ImgHeight() override { return 200; }
-    void SetCosText(std::string_view) override {}
-    void SetSinText(std::string_view) override {}
-    void SetKcosText(std::string_view) override {}
-    void SetKsinText(std::string_view) override {}
-    void SetStatusText(std::string_view) override {}
-    void SetButton1Enabled(bool) override {}
-    void ClearMemo1() override {}
-    void ClearMemo2() override {}
-    void AppendMemo1(std::string_view line) override { benchmark::DoNotOptimize(line.data()); }
-    void AppendMemo2(std::string_view line) override { benchmark::DoNotOptimize(line.data()); }
-    void DrawStepFrame(long double, long double, long double, int, int) override {}
-    bool ProcessMessages() override { return true; }
-};
-
 // A whole run at slider 0 apart from the window's own work: parsing, rotation, 108 trace lines
 // and the four results.
 void BM_RunAtSliderZero(benchmark::State& state) {
-    TNullWindow window;
+    TRecordingWindow window; // answers "30" in degrees at slider 0
+    window.recordLog = false;
+    window.keepLines = false;
     for (auto _ : state) {
         RunComputation(window);
     }

@@ -1,13 +1,14 @@
 #include "form1.h"
 
-#include "application.h"
 #include "canvas.h"
+#include "handler_guard.h"
 #include "image.h"
 #include "plot.h"
 #include "screen_fit.h"
 #include "ui_form1.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -181,12 +182,18 @@ void TForm1::SetTabOrder() {
     }
 }
 
+template <class Handler> void TForm1::Guard(Handler&& handler) {
+    GuardHandler(std::forward<Handler>(handler), [this](const std::exception& exception) {
+        emit HandlerFailed(QString::fromUtf8(exception.what()));
+    });
+}
+
 void TForm1::FormCreate() {
     ClearPlot(ui_->Img->Canvas(), ui_->Img->width(), ui_->Img->height());
 }
 
 void TForm1::Button1Click() {
-    GuardHandler([this] { RunComputation(*this); });
+    Guard([this] { RunComputation(*this); });
 }
 
 QString TForm1::StatusText() const {
@@ -280,7 +287,7 @@ bool TForm1::ProcessMessages() {
     if (closed_) {
         return false;
     }
-    Application->ProcessMessages();
+    QCoreApplication::processEvents();
     return !closed_;
 }
 
@@ -297,7 +304,7 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     }
     // The default button's part: a disabled start button swallows the key too.
     event->accept();
-    GuardHandler([this] {
+    Guard([this] {
         if (ui_->Button1->isEnabled()) {
             ui_->Button1->click();
         }
@@ -330,7 +337,7 @@ void TForm1::KeepOnScreen() {
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    GuardHandler([this] {
+    Guard([this] {
         const int barHeight = ui_->Sb->height();
         ui_->Sb->setGeometry(0, height() - barHeight, width(), barHeight);
     });

@@ -108,8 +108,8 @@ TEST_F(ApplicationTest, HandledExceptionIsShownAfterTheHandlerInOrder) {
     bool handlerDone = false;
     QStringList seenWhenHandlerDone;
     QTimer::singleShot(0, Application, [&] {
-        GuardHandler([] { throw std::runtime_error("prvá"); });
-        GuardHandler([] { throw std::logic_error("druhá"); });
+        Application->HandleException(std::runtime_error("prvá"));
+        Application->HandleException(std::logic_error("druhá"));
         seenWhenHandlerDone = errors_;
         handlerDone = true;
     });
@@ -118,6 +118,25 @@ TEST_F(ApplicationTest, HandledExceptionIsShownAfterTheHandlerInOrder) {
     EXPECT_TRUE(handlerDone);
     EXPECT_TRUE(seenWhenHandlerDone.isEmpty());
     EXPECT_EQ(errors_, (QStringList{QStringLiteral("prvá"), QStringLiteral("druhá")}));
+}
+
+// A main window whose plot fails: the start button's handler fails and the window reports it.
+class TFailingPlotForm : public TForm1 {
+public:
+    void DrawStepFrame(long double, long double, long double, int, int) override {
+        throw std::runtime_error("kreslenie zlyhalo");
+    }
+};
+
+TEST_F(ApplicationTest, FailedHandlerOfACreatedFormIsShownAfterTheHandler) {
+    TFailingPlotForm* form = nullptr;
+    Application->CreateForm(form);
+    form->findChild<QSlider*>("Tb")->setValue(0);
+    form->findChild<QLineEdit*>("Input")->setText(QStringLiteral("10"));
+    form->findChild<QPushButton*>("Button1")->click();
+    EXPECT_TRUE(errors_.isEmpty()) << "shown inside the failing handler";
+    QTest::qWait(0);
+    EXPECT_EQ(errors_, QStringList{QStringLiteral("kreslenie zlyhalo")});
 }
 
 // An object whose event handler lets an exception escape, as a handler without its own guard
@@ -147,7 +166,7 @@ TEST_F(ApplicationTest, NotifyCatchesWhatEscapesAHandlerAndTheLoopGoesOn) {
 
 TEST_F(ApplicationTest, FailingErrorDisplayDoesNotEndTheLoop) {
     Application->SetErrorDisplay([](const QString&) { throw std::runtime_error("display"); });
-    GuardHandler([] { throw std::runtime_error("chyba"); });
+    Application->HandleException(std::runtime_error("chyba"));
     bool loopWentOn = false;
     QTimer::singleShot(0, Application, [&] { loopWentOn = true; });
     QTest::qWait(0);

@@ -1,7 +1,6 @@
 #pragma once
 
 // The main window as the window tests open it, and the user's ways of setting up a run.
-#include "application.h"
 #include "form1.h"
 #include "image.h"
 #include "radio_group.h"
@@ -23,25 +22,20 @@ inline QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Every window the tests open: shown on the offscreen screen, with the error display recording
-// the messages instead of opening a dialog.
+// Every window the tests open: shown on the offscreen screen, with the messages of failed
+// handlers recorded as a queued connection delivers them.
 class FormTest : public testing::Test {
 protected:
     template <class TForm = TForm1> void Open() {
         form_ = std::make_unique<TForm>();
+        QObject::connect(
+            form_.get(), &TForm1::HandlerFailed, form_.get(),
+            [this](const QString& message) { errors_.append(message); }, Qt::QueuedConnection);
         form_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
     }
 
-    void SetUp() override {
-        Application->SetErrorDisplay([this](const QString& message) { errors_.append(message); });
-        Open();
-    }
-
-    void TearDown() override {
-        form_.reset();
-        Application->SetErrorDisplay(nullptr);
-    }
+    void SetUp() override { Open(); }
 
     template <class TControl = QWidget> TControl* Control(const char* name) const {
         auto* control = form_->findChild<TControl*>(QString::fromLatin1(name));

@@ -3,7 +3,6 @@
 // in the degree conversion). Each run ends in one of its three exits with the start button
 // enabled, nothing reaches the error display, and the window goes on working.
 #include "angle_input.h"
-#include "application.h"
 #include "form1.h"
 #include "radio_group.h"
 
@@ -39,17 +38,15 @@ struct PasteCase {
 class PasteTest : public testing::TestWithParam<PasteCase> {
 protected:
     void SetUp() override {
-        Application->SetErrorDisplay([this](const QString& message) { errors_.append(message); });
         form_ = std::make_unique<TForm1>();
+        QObject::connect(
+            form_.get(), &TForm1::HandlerFailed, form_.get(),
+            [this](const QString& message) { errors_.append(message); }, Qt::QueuedConnection);
         form_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
         Control<QSlider>("Tb")->setValue(0);
     }
 
-    void TearDown() override {
-        form_.reset();
-        Application->SetErrorDisplay(nullptr);
-    }
 
     template <class TControl> TControl* Control(const char* name) const {
         return form_->findChild<TControl*>(QString::fromLatin1(name));

@@ -1,5 +1,4 @@
 #include "angle_input.h"
-#include "application.h"
 #include "canvas.h"
 #include "conversions.h"
 #include "cordic.h"

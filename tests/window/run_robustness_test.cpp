@@ -2,6 +2,7 @@
 // angles that overflow in the degree conversion. Each must end in one of the run's three exits
 // (the two refusals or "Hotovo") with the start button enabled again.
 #include "angle_input.h"
+#include "recording_window.h"
 #include "run.h"
 
 #include <gtest/gtest.h>
@@ -13,38 +14,6 @@ namespace {
 
 constexpr std::size_t kMegabyte = std::size_t{1} << 20;
 constexpr std::size_t kSteps = 54;
-
-// Keeps what a real window would show; the button state counts its changes.
-class TStateWindow : public IRunWindow {
-public:
-    std::string input;
-    int typ = kUnitDegrees;
-    std::string status, cos, sin, kcos, ksin;
-    bool button1Enabled = true;
-    int buttonChanges = 0;
-    std::vector<std::string> memo1, memo2;
-
-    std::string InputText() override { return input; }
-    int TypItemIndex() override { return typ; }
-    int TbPosition() override { return 0; }
-    int ImgWidth() override { return 200; }
-    int ImgHeight() override { return 200; }
-    void SetCosText(std::string_view t) override { cos = t; }
-    void SetSinText(std::string_view t) override { sin = t; }
-    void SetKcosText(std::string_view t) override { kcos = t; }
-    void SetKsinText(std::string_view t) override { ksin = t; }
-    void SetStatusText(std::string_view t) override { status = t; }
-    void SetButton1Enabled(bool on) override {
-        button1Enabled = on;
-        ++buttonChanges;
-    }
-    void ClearMemo1() override { memo1.clear(); }
-    void ClearMemo2() override { memo2.clear(); }
-    void AppendMemo1(std::string_view l) override { memo1.emplace_back(l); }
-    void AppendMemo2(std::string_view l) override { memo2.emplace_back(l); }
-    void DrawStepFrame(long double, long double, long double, int, int) override {}
-    bool ProcessMessages() override { return true; }
-};
 
 std::string Repeated(char c, std::size_t n) {
     return std::string(n, c);
@@ -64,7 +33,7 @@ struct FieldCase {
 class FieldInputTest : public testing::TestWithParam<FieldCase> {};
 
 TEST_P(FieldInputTest, EndsInOneOfTheThreeExitsWithTheButtonEnabled) {
-    TStateWindow window;
+    TRecordingWindow window;
     window.input = GetParam().text;
     window.typ = GetParam().typ;
     ASSERT_NO_THROW(RunComputation(window));
@@ -123,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A lesson's worth of alternating good and bad input on one window: every run ends idle, and a
 // refusal leaves the previous run's panels and results as they were.
 TEST(FieldInputTest, AlternatingRunsLeaveTheWindowConsistent) {
-    TStateWindow window;
+    TRecordingWindow window;
     const std::string bad[] = {Repeated('x', 4096),
                                std::string("4\0"
                                            "5",

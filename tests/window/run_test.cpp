@@ -1,6 +1,7 @@
 #include "angle_input.h"
 #include "conversions.h"
 #include "cordic.h"
+#include "recording_window.h"
 #include "run.h"
 
 #include <functional>
@@ -12,60 +13,6 @@
 #include <vector>
 
 namespace {
-
-// A window that records every operation a run performs, in order, as one short text each.
-class TRecordingWindow : public IRunWindow {
-public:
-    std::string input = "30";
-    int typ = kUnitDegrees;
-    int tb = 0;
-    int width = 200;
-    int height = 200;
-    std::vector<std::string> log;
-    std::vector<std::string> memo1, memo2;
-    int pumps = 0;
-    // Called on every pump with the pump's number (from 1); returns whether the window is open.
-    std::function<bool(int)> onPump = [](int) { return true; };
-    std::function<void(const std::string&)> onRecord = [](const std::string&) {};
-
-    std::string InputText() override { return Record("Input?"), input; }
-    int TypItemIndex() override { return Record("Typ?"), typ; }
-    int TbPosition() override { return Record("Tb?"), tb; }
-    int ImgWidth() override { return Record("Width?"), width; }
-    int ImgHeight() override { return Record("Height?"), height; }
-    void SetCosText(std::string_view t) override { Record("Cos=" + std::string(t)); }
-    void SetSinText(std::string_view t) override { Record("Sin=" + std::string(t)); }
-    void SetKcosText(std::string_view t) override { Record("Kcos=" + std::string(t)); }
-    void SetKsinText(std::string_view t) override { Record("Ksin=" + std::string(t)); }
-    void SetStatusText(std::string_view t) override { Record("Status=" + std::string(t)); }
-    void SetButton1Enabled(bool on) override { Record(on ? "Button1+" : "Button1-"); }
-    void ClearMemo1() override { Record("Memo1 clear"), memo1.clear(); }
-    void ClearMemo2() override { Record("Memo2 clear"), memo2.clear(); }
-    void AppendMemo1(std::string_view l) override {
-        Record("Memo1+" + std::string(l)), memo1.emplace_back(l);
-    }
-    void AppendMemo2(std::string_view l) override {
-        Record("Memo2+" + std::string(l)), memo2.emplace_back(l);
-    }
-    void DrawStepFrame(long double theta, long double x, long double y, int cx, int cy) override {
-        Record("Frame " + FloatToStr(theta) + " " + FloatToStr(x) + " " + FloatToStr(y) + " " +
-               IntToStr(cx) + " " + IntToStr(cy));
-    }
-    bool ProcessMessages() override {
-        Record("Pump");
-        return onPump(++pumps);
-    }
-
-    std::size_t Count(const std::string& entry) const {
-        return static_cast<std::size_t>(std::count(log.begin(), log.end(), entry));
-    }
-
-private:
-    void Record(const std::string& entry) {
-        log.push_back(entry);
-        onRecord(entry);
-    }
-};
 
 using Log = std::vector<std::string>;
 
@@ -224,7 +171,7 @@ TEST(RunTest, ExceptionDuringTheRunReenablesTheButtonAndPropagates) {
     EXPECT_EQ(window.Count("Status=Hotovo"), 0u);
 }
 
-TEST(RunTest, FailureReadingTheInputIsNotANumberRefusal) {
+TEST(RunTest, FailureToReadTheInputPropagatesWithTheButtonEnabled) {
     TRecordingWindow window;
     window.onRecord = [](const std::string& entry) {
         if (entry == "Input?") {
