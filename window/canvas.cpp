@@ -1,7 +1,5 @@
 #include "canvas.h"
 
-#include <QGuiApplication>
-#include <QPalette>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -10,36 +8,6 @@
 namespace {
 
 __extension__ using UInt128 = unsigned __int128;
-
-// Stands in for clBtnFace without a QGuiApplication (no palette to ask): the light grey
-// RGB(240, 240, 240) that Windows uses for button faces by default.
-constexpr QRgb kFallbackBtnFace = qRgb(240, 240, 240);
-constexpr QRgb kFallbackSystemColor = qRgb(0, 0, 0);
-
-struct TSystemColorRole {
-    TColor index;
-    QPalette::ColorRole role;
-};
-
-// The Windows COLOR_* indices that have a palette counterpart.
-constexpr TSystemColorRole kSystemColorRoles[] = {
-    {5, QPalette::Base},             // COLOR_WINDOW
-    {8, QPalette::WindowText},       // COLOR_WINDOWTEXT
-    {13, QPalette::Highlight},       // COLOR_HIGHLIGHT
-    {14, QPalette::HighlightedText}, // COLOR_HIGHLIGHTTEXT
-    {15, QPalette::Button},          // COLOR_BTNFACE
-    {18, QPalette::ButtonText},      // COLOR_BTNTEXT
-};
-
-QRgb SystemColorToRgb(TColor index) {
-    const auto* entry = std::find_if(
-        std::begin(kSystemColorRoles), std::end(kSystemColorRoles),
-        [index](const TSystemColorRole& candidate) { return candidate.index == index; });
-    if (qGuiApp == nullptr || entry == std::end(kSystemColorRoles)) {
-        return index == (clBtnFace & ~kSystemColorFlag) ? kFallbackBtnFace : kFallbackSystemColor;
-    }
-    return QGuiApplication::palette().color(QPalette::Active, entry->role).rgb();
-}
 
 // floor(sqrt(v)).
 std::uint64_t ISqrt(std::uint64_t v) {
@@ -128,14 +96,6 @@ TBox OrderedBox(int x1, int y1, int x2, int y2) {
 }
 
 } // namespace
-
-QRgb ColorToRgb(TColor color) {
-    if ((color & kSystemColorFlag) != 0) {
-        return SystemColorToRgb(color & ~kSystemColorFlag);
-    }
-    return qRgb(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                static_cast<int>((color >> 16) & 0xFF));
-}
 
 TCanvas::TCanvas(QImage& image) : image_(image), brush_(qRgb(255, 255, 255)), pen_(qRgb(0, 0, 0)) {}
 

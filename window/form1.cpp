@@ -3,13 +3,13 @@
 #include "canvas.h"
 #include "handler_guard.h"
 #include "image.h"
+#include "label_fit.h"
 #include "plot.h"
 #include "screen_fit.h"
 #include "ui_form1.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,7 +25,6 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTextDocument>
-#include <algorithm>
 #include <array>
 
 TForm1* Form1 = nullptr;
@@ -42,11 +41,6 @@ constexpr int kDesignFontPixels = 11;
 constexpr auto kGroupBoxStyle = "Windows";
 // Where the window's frame stands on the screen at start-up (left, top).
 constexpr QPoint kDesignPosition(269, 120);
-// Fitting a label's text to its width: the most a run of blanks may shrink, as a share of its
-// width, and the room left free at the right so that rounding never clips the last letter.
-constexpr qreal kBlankRunShrink = 1.0 / 3.0;
-constexpr qreal kFitMargin = 0.5;
-
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -66,48 +60,6 @@ void AppendLine(QPlainTextEdit* memo, std::string_view line) {
     document->setUndoRedoEnabled(true);
     QScrollBar* bar = memo->verticalScrollBar();
     bar->setValue(bar->maximum());
-}
-
-// Tightens the spacing of a label's font just enough for its one-line text to fit the label's
-// width, so that a substitute font wider than the design font does not clip it. Runs of blanks
-// give up width first, each at most kBlankRunShrink of its own (the font's word spacing acts
-// once per run), then the letters move closer together. A text that fits keeps the font.
-void FitTextToWidth(QLabel* label) {
-    const QString text = label->text();
-    QFont font = label->font();
-    const QFontMetricsF metrics(font);
-    const qreal excess =
-        metrics.horizontalAdvance(text) + kFitMargin - label->contentsRect().width();
-    if (excess <= 0.0 || text.isEmpty()) {
-        return;
-    }
-    int runs = 0;
-    qsizetype shortestRun = text.size();
-    for (qsizetype i = 0; i < text.size();) {
-        qsizetype end = i;
-        while (end < text.size() && text[end] == u' ') {
-            ++end;
-        }
-        if (end > i) {
-            ++runs;
-            shortestRun = std::min(shortestRun, end - i);
-            i = end;
-        } else {
-            ++i;
-        }
-    }
-    qreal perRun = 0.0;
-    if (runs > 0) {
-        const qreal shortestRunWidth =
-            metrics.horizontalAdvance(QString(shortestRun, u' ')) * kBlankRunShrink;
-        perRun = std::min(excess / runs, shortestRunWidth);
-        font.setWordSpacing(-perRun);
-    }
-    const qreal rest = excess - perRun * runs;
-    if (rest > 0.0) {
-        font.setLetterSpacing(QFont::AbsoluteSpacing, -rest / static_cast<qreal>(text.size()));
-    }
-    label->setFont(font);
 }
 
 } // namespace
