@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 #include <stdexcept>
 #include <vector>
 
@@ -112,6 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                    0.4999999999999999156L},
         // Zero counts as non-negative, so the vector swings up first and never quite returns.
         ResultCase{"Zero", 0.0L, 1.0L, 5.7953021724656462e-17L},
+        ResultCase{"NegativeZero", -0.0L, 1.0L, 5.7953021724656462e-17L},
         ResultCase{"LargestAcceptedAngle", kHalfPiDouble, 5.7953021724656462e-17L, 1.0L}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -121,13 +123,15 @@ TEST(CordicRotateTest, ThirtyDegreesIsBelowOneHalfUnlikeTheLibrarySine) {
     EXPECT_NE(y, sinl(Degrees("30")));
 }
 
-TEST(CordicRotateTest, AgreesWithTheLibraryAcrossTheAcceptedInterval) {
-    for (int k = -100; k <= 100; ++k) {
-        const long double theta = kHalfPiDouble * k / 100;
-        const auto [x, y, z] = CordicRotate(theta, [](const TCordicStep&) {});
-        EXPECT_NEAR(x, cosl(theta), 4e-16L) << theta;
-        EXPECT_NEAR(y, sinl(theta), 4e-16L) << theta;
-    }
+// A NaN residual compares false with zero: every step turns clockwise, by the whole sum of the
+// step angles, 1.74328662047233989248 rad. One step turned the other way would move the pair
+// by at least 2 atan 2^-53 = 2.2e-16.
+TEST(CordicRotateTest, NotANumberTurnsClockwiseAtEveryStep) {
+    const auto [x, y, z] =
+        CordicRotate(std::numeric_limits<long double>::quiet_NaN(), [](const TCordicStep&) {});
+    EXPECT_NEAR(x, -0.17163621744657501478L, 1e-17L);
+    EXPECT_NEAR(y, -0.98516039752957590074L, 1e-17L);
+    EXPECT_TRUE(std::isnan(z));
 }
 
 TEST(CordicRotateTest, NegatedAngleMirrorsTheVector) {
