@@ -1,5 +1,5 @@
 // The accuracy of CordicRotate's final pair over the whole accepted interval -h <= theta <= h,
-// measured against cos and sin evaluated by MPFR at 192 bits for each angle exactly as given.
+// measured against cos and sin evaluated by MPFR at 192 bits of each extended angle exactly.
 #include "angle_input.h"
 #include "cordic.h"
 

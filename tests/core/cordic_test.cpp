@@ -9,7 +9,8 @@
 
 namespace {
 
-// Relative agreement to 15 significant digits, the precision the published figures carry.
+// Relative agreement to 15 significant digits: the expected values below are checked to 15
+// digits, whatever number of digits they are written with.
 void ExpectDigits15(long double actual, long double expected) {
     const long double tolerance = 5e-15L * std::max(fabsl(expected), 1e-300L);
     EXPECT_NEAR(actual, expected, tolerance);
@@ -67,9 +68,9 @@ TEST(CordicRotateTest, NotifiesEveryStepOnceInOrderStartingFromTheGain) {
     EXPECT_EQ(steps[0].z, theta);
 }
 
-// The states and directions published for 30 degrees: (x, y) notified, and the direction the
-// step then takes, which is the sign of the notified residual.
-TEST(CordicRotateTest, ThirtyDegreesFollowsThePublishedFirstSteps) {
+// The first six steps of the 30-degree trace to 15 digits: (x, y) as notified, and the direction
+// the step then takes, which is the sign of the notified residual.
+TEST(CordicRotateTest, ThirtyDegreesFirstSixStepsAgreeTo15Digits) {
     struct Row {
         long double x, y;
         int sigma;
@@ -99,7 +100,7 @@ struct ResultCase {
 
 class CordicResultTest : public testing::TestWithParam<ResultCase> {};
 
-TEST_P(CordicResultTest, FinalPairMatchesThePublishedDigits) {
+TEST_P(CordicResultTest, FinalPairAgreesTo15Digits) {
     const auto [x, y, z] = CordicRotate(GetParam().theta, [](const TCordicStep&) {});
     ExpectDigits15(x, GetParam().x);
     ExpectDigits15(y, GetParam().y);

@@ -1,6 +1,7 @@
 """Runs at slider 0 for angles in both units: both trace panels hold the core's 54 lines,
 the four result fields its results, the status "Hotovo", the start button is enabled again and
-the plot shows the last step's frame as the drawing rules place it."""
+the plot shows the last step's frame: the black circle and axes, the green radius to the target
+angle and the red vector to the last step's (x, y), each ending where the core places it."""
 
 from demo_window import UNIT_DEGREES, UNIT_NAMES, UNIT_RADIANS, DemoWindow, open_session
 from runner import check_equal, log, run_case

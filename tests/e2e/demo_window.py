@@ -106,7 +106,7 @@ class DemoWindow:
     # -- finding ----------------------------------------------------------------------------
 
     def _find_controls(self):
-        specs = _role_names(self.atspi)
+        wanted = _role_names(self.atspi)
         by_name = {}
 
         def visit(node):
@@ -120,11 +120,11 @@ class DemoWindow:
                    "the window's controls")
         visit(self.session.frame)
         missing = []
-        for key, (name, roles) in specs.items():
+        for key, (name, roles) in wanted.items():
             candidates = [node for node in by_name.get(name, []) if node.getRole() in roles]
             if key == "Img":
                 candidates = [node for node in candidates
-                              if node.getRole() not in specs["GroupBox2"][1]
+                              if node.getRole() not in wanted["GroupBox2"][1]
                               or node.childCount == 0]
             elif key == "GroupBox2":
                 candidates = [node for node in candidates if node.childCount > 0]
@@ -289,11 +289,13 @@ class DemoWindow:
               f"the plot is not all background {background}: colours {sorted(others)[:8]}")
 
     def check_last_frame(self, picture, expected):
-        """The plot after a completed run: the frame of step 53 drawn by the rules."""
+        """The plot after a completed run shows the frame of step 53."""
         self.check_frame(picture, expected, len(expected.steps) - 1)
 
     def check_frame(self, picture, expected, step):
-        """The plot shows the frame of `step` drawn by the rules."""
+        """The plot shows the frame of `step`: the red vector from the centre towards the
+        step's (x, y) and the green radius towards the target angle, on the black circle and
+        axes, as check_plot_frame checks them."""
         plot = self.plot_picture(picture)
         background = self.background_colour(picture)
         check_plot_frame(plot, background, expected.centre, expected.green,
