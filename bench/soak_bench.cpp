@@ -104,8 +104,8 @@ void BM_ParseAngleMegabyte(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseAngleMegabyte)->ArgName("kind")->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
-// A whole press of the start button after a megabyte was pasted into the angle field (which
-// keeps at most its maximum length of it).
+// A whole press of the start button after a megabyte was pasted into the angle field, which
+// keeps all of it (field_chars: the length it holds).
 void BM_RunAfterMegabytePaste(benchmark::State& state) {
     auto* input = Form1->findChild<QLineEdit*>(QStringLiteral("Input"));
     auto* button = Form1->findChild<QPushButton*>(QStringLiteral("Button1"));

@@ -3,10 +3,10 @@
 // BM_PumpBareApplication: one QCoreApplication::processEvents() of a plain QApplication showing
 // one empty window -- the toolkit's own cost of a pump.
 // BM_PumpIdleWindow: one ProcessMessages() of the idle main window inside TApplication -- one
-// step of a run's pause; the goal is at most 1.10 times the bare pump, so that the pause is set
-// by the slider and the toolkit alone.
+// step of a run's pause; it should cost at most 1.10 times the bare pump, so that the pause is
+// set by the slider and the toolkit alone.
 // BM_RunAtSliderZero: one whole run (54 steps with trace lines and plot frames, the results)
-// started with the start button at slider 0; the goal is under 8 ms, half a frame at 60 Hz.
+// started with the start button at slider 0; it should take under 8 ms, half a frame at 60 Hz.
 #include "application.h"
 #include "form1.h"
 

@@ -1,4 +1,6 @@
-# Shared by scripts/run and scripts/test: installs the Debian packages that are missing.
+# Shared by the scripts: the Debian packages they need and the helpers that install them.
+
+# Installs the Debian packages that are missing.
 # Usage: ensure_packages NAME...
 ensure_packages() {
     local missing=()
@@ -12,13 +14,29 @@ ensure_packages() {
         return 0
     fi
     echo "Installing: ${missing[*]}"
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo=(sudo)
-    fi
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
+}
+
+# Generates the locale NAME.UTF-8 (needs the package locales) unless `locale -a` lists it.
+# Usage: ensure_utf8_locale NAME   (for example sk_SK)
+ensure_utf8_locale() {
+    local name=$1
+    if locale -a 2>/dev/null | grep -qixE "$name\.utf-?8"; then
+        return 0
+    fi
+    echo "Generating the locale $name.UTF-8"
+    as_root localedef -i "$name" -f UTF-8 "$name.UTF-8"
+}
+
+# Runs a command as root: directly when root, through sudo otherwise.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
 }
 
 # What building the program needs.

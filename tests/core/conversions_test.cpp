@@ -146,13 +146,14 @@ TEST(StrToFloatTest, IgnoresTheProcessLocale) {
             break;
         }
     }
-    if (chosen == nullptr) {
-        GTEST_SKIP() << "no locale with a decimal comma is installed";
-    }
+    ASSERT_NE(chosen, nullptr) << "no locale with a decimal comma is installed "
+                                  "(scripts/test generates sk_SK.UTF-8)";
+    const std::string separator = std::localeconv()->decimal_point;
     const long double point = StrToFloat("1.5");
     const long double comma = StrToFloat("1,5");
     const std::string text = FloatToStr(0.25L);
     std::setlocale(LC_NUMERIC, "C");
+    EXPECT_EQ(separator, ",") << chosen;
     EXPECT_EQ(point, 1.5L);
     EXPECT_EQ(comma, 1.5L);
     EXPECT_EQ(text, "0.25");

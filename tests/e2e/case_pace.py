@@ -1,20 +1,19 @@
 """The pace follows the slider: a run at position 2,000 takes longer than one at 0 and less
 time than one at 20,000."""
 
-import harness
-from demo_window import DemoWindow
-from harness import check, log
+from demo_window import UNIT_DEGREES, DemoWindow, open_session
+from runner import check, log, run_case
 
 
 def case(args):
-    with harness.Session(args.program, args.expected, args.workdir) as session:
-        window = DemoWindow(session)
+    with open_session(args) as session:
+        window = DemoWindow(session, args.expected)
         window.slider_home()
         seconds = {}
         # Each run has its own angle, so that its end shows as a change of the panels.
         for position, text in ((0, "41"), (2000, "-19.5"), (20000, "66.6"), (0, "-5.25")):
             window.set_slider(position)
-            _, taken = window.run_to_end(text, harness.UNIT_DEGREES)
+            _, taken = window.run_to_end(text, UNIT_DEGREES)
             log(f"slider {position}: the run of {text!r} took {taken:.3f} s")
             seconds[position] = min(taken, seconds.get(position, taken))
         check(seconds[0] < seconds[2000] < seconds[20000],
@@ -22,4 +21,4 @@ def case(args):
 
 
 if __name__ == "__main__":
-    harness.run_case(case)
+    run_case(case)

@@ -2,9 +2,9 @@
 their texts and initial values, the plot all background, the Tab key's focus order; closing
 the idle window the way a window manager asks ends the program with exit code 0."""
 
-import harness
-from demo_window import DESIGN_RECTS, SLIDER_DESIGN, SLIDER_MAX, STATIC_TEXT3, DemoWindow
-from harness import check, check_equal, wait_until
+from demo_window import (CAPTION, CLIENT_SIZE, DESIGN_RECTS, SLIDER_DESIGN, SLIDER_MAX,
+                         STATIC_TEXT3, UNIT_DEGREES, UNIT_NAMES, DemoWindow, open_session)
+from runner import STEP_TIMEOUT, CaseFailure, check, check_equal, run_case, wait_until
 import xwindow
 
 WINDOW_POSITION = (269, 120)
@@ -25,25 +25,25 @@ TAB_ORDER = ["Button1", "Memo1", "Cos", "Sin", "Typ", "Tb", "Ksin", "Kcos", "Mem
 def check_tab_order(session, window):
     def focused():
         nodes = dict(window.controls)
-        nodes["Typ"] = window.units[harness.UNIT_DEGREES]
+        nodes["Typ"] = window.units[UNIT_DEGREES]
         return [key for key, node in nodes.items()
                 if node.getState().contains(session.atspi.STATE_FOCUSED)]
 
     session.click(window["Input"])
-    wait_until(lambda: focused() == ["Input"], harness.STEP_TIMEOUT, "the angle field's focus")
+    wait_until(lambda: focused() == ["Input"], STEP_TIMEOUT, "the angle field's focus")
     for key in TAB_ORDER:
         session.key("Tab")
         try:
-            wait_until(lambda: focused() == [key], harness.STEP_TIMEOUT, f"Tab to reach {key}")
-        except harness.CaseFailure as failure:
-            raise harness.CaseFailure(f"{failure}; the focus is on {focused()}") from None
+            wait_until(lambda: focused() == [key], STEP_TIMEOUT, f"Tab to reach {key}")
+        except CaseFailure as failure:
+            raise CaseFailure(f"{failure}; the focus is on {focused()}") from None
     check_equal(window.text("Memo1"), "", "Memo1 after Tab passed through it")
     check_equal(window.text("Memo2"), "", "Memo2 after Tab passed through it")
 
 
 def case(args):
-    with harness.Session(args.program, args.expected, args.workdir) as session:
-        window = DemoWindow(session)
+    with open_session(args) as session:
+        window = DemoWindow(session, args.expected)
         # Every difference is collected, so that one failure reports them all.
         problems = list(window.missing)
 
@@ -51,12 +51,12 @@ def case(args):
             if actual != expected:
                 problems.append(f"{what}: expected {expected!r}, got {actual!r}")
 
-        expect(session.frame.name, harness.CAPTION, "the window's accessible name")
-        expect(xwindow.title(session.display, session.window_id), harness.CAPTION,
+        expect(session.frame.name, CAPTION, "the window's accessible name")
+        expect(xwindow.title(session.display, session.window_id), CAPTION,
                "the window's caption (_NET_WM_NAME)")
-        expect(xwindow.client_size(session.display, session.window_id), harness.CLIENT_SIZE,
+        expect(xwindow.client_size(session.display, session.window_id), CLIENT_SIZE,
                "the client area's size")
-        expect(session.extents(session.frame)[2:], harness.CLIENT_SIZE,
+        expect(session.extents(session.frame)[2:], CLIENT_SIZE,
                "the window's accessible size")
         # Without a window manager there is no frame: the window stands where it asks to.
         expect(session.client_origin(), WINDOW_POSITION, "the window's position on the screen")
@@ -67,14 +67,14 @@ def case(args):
         for key, caption in CAPTIONS.items():
             if key in window.controls:
                 expect(window[key].name, caption, f"{key}'s text")
-        for button, caption in zip(window.units, harness.UNIT_NAMES):
+        for button, caption in zip(window.units, UNIT_NAMES):
             expect(button.name, caption, "a unit's caption")
 
         for key in ("Input", "Cos", "Sin", "Kcos", "Ksin", "Memo1", "Memo2"):
             expect(window.text(key), "", f"{key} at start-up")
         expect(window.status(), "", "the status bar at start-up")
         expect(window.button_enabled(), True, "the start button enabled at start-up")
-        expect(window.unit(), harness.UNIT_DEGREES, "the unit selected at start-up")
+        expect(window.unit(), UNIT_DEGREES, "the unit selected at start-up")
         expect(window.slider(), SLIDER_DESIGN, "the slider at start-up")
         value = window["Tb"].queryValue()
         expect((round(value.minimumValue), round(value.maximumValue)), (0, SLIDER_MAX),
@@ -82,7 +82,7 @@ def case(args):
 
         try:
             window.check_plot_all_background(session.screenshot())
-        except harness.CaseFailure as failure:
+        except CaseFailure as failure:
             problems.append(str(failure))
         check(not problems, "at start-up:\n  " + "\n  ".join(problems))
 
@@ -90,9 +90,9 @@ def case(args):
 
         xwindow.request_close(session.display, session.window_id)
         code = wait_until(lambda: session.app.poll() is not None and (session.app.returncode,),
-                          harness.STEP_TIMEOUT, "the program to end after the close request")
+                          STEP_TIMEOUT, "the program to end after the close request")
         check_equal(code[0], 0, "the exit code after closing the idle window")
 
 
 if __name__ == "__main__":
-    harness.run_case(case)
+    run_case(case)

@@ -3,8 +3,22 @@ accessible name, the operations a person performs on it, and checks of what it s
 
 import time
 
-import harness
-from harness import check, check_equal, log, wait_until
+import expected as expected_values
+from runner import (RUN_TIMEOUT, START_TIMEOUT, STEP_TIMEOUT, CaseFailure, check, check_equal,
+                    log, wait_until)
+from session import DEFAULT_SCREEN, Session
+
+CAPTION = "Ukážka algoritmu CORDIC"
+CLIENT_SIZE = (555, 515)
+
+TEXT_COMPUTING = "Pocitam..."
+TEXT_DONE = "Hotovo"
+TEXT_NOT_A_NUMBER = "Zadaná hodnota nie je v číslo"
+TEXT_OUT_OF_RANGE = "Zadaná hodnota nie je v rozmedzí (-Pi/2,Pi/2) !"
+
+UNIT_DEGREES = 0
+UNIT_RADIANS = 1
+UNIT_NAMES = ("stupeň", "radián")
 
 STATIC_TEXT3 = "rychlo" + " " * 24 + "pomaly"
 
@@ -71,11 +85,19 @@ def _role_names(atspi):
     }
 
 
-class DemoWindow:
-    """The program's window in a running session."""
+def open_session(args, screen=DEFAULT_SCREEN, env=None):
+    """A session of the program `args.program` (work folder `args.workdir`) that is ready when
+    the main window shows; `screen` and `env` as Session takes them."""
+    return Session(args.program, args.workdir, CAPTION, screen=screen, env=env)
 
-    def __init__(self, session):
+
+class DemoWindow:
+    """The program's main window in a running session. `expected_tool` is the
+    e2e_expected_values binary that expect() and run_to_end() ask."""
+
+    def __init__(self, session, expected_tool=None):
         self.session = session
+        self.expected_tool = expected_tool
         self.atspi = session.atspi
         self.controls = {}
         self.background = None
@@ -84,7 +106,7 @@ class DemoWindow:
     # -- finding ----------------------------------------------------------------------------
 
     def _find_controls(self):
-        specs = _role_names(self.atspi)
+        wanted = _role_names(self.atspi)
         by_name = {}
 
         def visit(node):
@@ -94,15 +116,15 @@ class DemoWindow:
             for index in range(node.childCount):
                 visit(node.getChildAtIndex(index))
 
-        wait_until(lambda: self.session.frame.childCount > 0, harness.START_TIMEOUT,
+        wait_until(lambda: self.session.frame.childCount > 0, START_TIMEOUT,
                    "the window's controls")
         visit(self.session.frame)
         missing = []
-        for key, (name, roles) in specs.items():
+        for key, (name, roles) in wanted.items():
             candidates = [node for node in by_name.get(name, []) if node.getRole() in roles]
             if key == "Img":
                 candidates = [node for node in candidates
-                              if node.getRole() not in specs["GroupBox2"][1]
+                              if node.getRole() not in wanted["GroupBox2"][1]
                               or node.childCount == 0]
             elif key == "GroupBox2":
                 candidates = [node for node in candidates if node.childCount > 0]
@@ -112,7 +134,7 @@ class DemoWindow:
             self.controls[key] = candidates[0]
         self.missing = missing
         self.units = [self.session.find(self.atspi.ROLE_RADIO_BUTTON, item, self["Typ"])
-                      for item in harness.UNIT_NAMES]
+                      for item in UNIT_NAMES]
 
     def check_all_found(self):
         check(not self.missing, "controls not found by role and accessible name: " +
@@ -175,32 +197,32 @@ class DemoWindow:
         self.session.click(field)
         self.session.key("ctrl+a")
         self.session.key("BackSpace")
-        wait_until(lambda: self.session.text(field) == "", harness.STEP_TIMEOUT,
+        wait_until(lambda: self.session.text(field) == "", STEP_TIMEOUT,
                    "the angle field to empty")
         self.session.type_text(text)
-        wait_until(lambda: self.session.text(field) == text, harness.STEP_TIMEOUT,
+        wait_until(lambda: self.session.text(field) == text, STEP_TIMEOUT,
                    f"the angle field to read {text!r}")
 
     def choose_unit(self, unit):
         if self.unit() == unit:
             return
         self.session.click(self.units[unit])
-        wait_until(lambda: self.unit() == unit, harness.STEP_TIMEOUT,
-                   f"unit {harness.UNIT_NAMES[unit]!r} to be selected")
+        wait_until(lambda: self.unit() == unit, STEP_TIMEOUT,
+                   f"unit {UNIT_NAMES[unit]!r} to be selected")
 
     def slider_home(self):
         """Moves the slider to its left end ("rychlo") with the Home key."""
         slider = self["Tb"]
         slider.queryComponent().grabFocus()
         wait_until(lambda: slider.getState().contains(self.atspi.STATE_FOCUSED),
-                   harness.STEP_TIMEOUT, "the slider to take the focus")
+                   STEP_TIMEOUT, "the slider to take the focus")
         self.session.key("Home")
-        wait_until(lambda: self.slider() == 0, harness.STEP_TIMEOUT, "the slider to reach 0")
+        wait_until(lambda: self.slider() == 0, STEP_TIMEOUT, "the slider to reach 0")
 
     def set_slider(self, position):
         """Sets the slider position through its accessible value."""
         self.session.set_value(self["Tb"], position)
-        wait_until(lambda: self.slider() == position, harness.STEP_TIMEOUT,
+        wait_until(lambda: self.slider() == position, STEP_TIMEOUT,
                    f"the slider to stand at {position}")
 
     def press_start(self):
@@ -222,10 +244,10 @@ class DemoWindow:
 
     def expect(self, text, unit):
         _, _, width, height = self.plot_rect()
-        return self.session.expected(text, unit, width, height)
+        return expected_values.compute(self.expected_tool, text, unit, width, height)
 
     def shows_result(self, expected):
-        return (self.status() == harness.TEXT_DONE and self.button_enabled()
+        return (self.status() == TEXT_DONE and self.button_enabled()
                 and self.lines("Memo1") == expected.memo1
                 and self.lines("Memo2") == expected.memo2
                 and self.text("Cos") == expected.fields["cos"]
@@ -233,10 +255,10 @@ class DemoWindow:
                 and self.text("Kcos") == expected.fields["kcos"]
                 and self.text("Ksin") == expected.fields["ksin"])
 
-    def wait_for_result(self, expected, what, timeout=harness.RUN_TIMEOUT):
+    def wait_for_result(self, expected, what, timeout=RUN_TIMEOUT):
         try:
             wait_until(lambda: self.shows_result(expected), timeout, what, interval=0.01)
-        except harness.CaseFailure:
+        except CaseFailure:
             self.explain_result_mismatch(expected)
             raise
 
@@ -267,11 +289,13 @@ class DemoWindow:
               f"the plot is not all background {background}: colours {sorted(others)[:8]}")
 
     def check_last_frame(self, picture, expected):
-        """The plot after a completed run: the frame of step 53 drawn by the rules."""
+        """The plot after a completed run shows the frame of step 53."""
         self.check_frame(picture, expected, len(expected.steps) - 1)
 
     def check_frame(self, picture, expected, step):
-        """The plot shows the frame of `step` drawn by the rules."""
+        """The plot shows the frame of `step`: the red vector from the centre towards the
+        step's (x, y) and the green radius towards the target angle, on the black circle and
+        axes, as check_plot_frame checks them."""
         plot = self.plot_picture(picture)
         background = self.background_colour(picture)
         check_plot_frame(plot, background, expected.centre, expected.green,

@@ -5,9 +5,8 @@ Usage: /usr/bin/python3 take_screenshot.py --program BINARY --output PNG"""
 import os
 import subprocess
 
-import harness
-from demo_window import DemoWindow
-from harness import check, log, wait_until
+from demo_window import TEXT_DONE, UNIT_DEGREES, DemoWindow, open_session
+from runner import RUN_TIMEOUT, STEP_TIMEOUT, check, log, run_case, wait_until
 
 ANGLE = "30"
 STEPS = 54
@@ -20,18 +19,18 @@ def add_arguments(parser):
 def window_pixels(session):
     return subprocess.run(["import", "-display", session.display, "-window",
                            str(session.window_id), "-depth", "8", "rgb:-"],
-                          check=True, capture_output=True, timeout=harness.STEP_TIMEOUT).stdout
+                          check=True, capture_output=True, timeout=STEP_TIMEOUT).stdout
 
 
 def case(args):
-    with harness.Session(args.program, args.expected, args.workdir) as session:
-        window = DemoWindow(session)
+    with open_session(args) as session:
+        window = DemoWindow(session, args.expected)
         window.slider_home()
-        window.choose_unit(harness.UNIT_DEGREES)
+        window.choose_unit(UNIT_DEGREES)
         window.set_angle(ANGLE)
         window.press_start()
-        wait_until(lambda: window.status() == harness.TEXT_DONE and window.button_enabled()
-                   and len(window.lines("Memo1")) == STEPS, harness.RUN_TIMEOUT,
+        wait_until(lambda: window.status() == TEXT_DONE and window.button_enabled()
+                   and len(window.lines("Memo1")) == STEPS, RUN_TIMEOUT,
                    "the run of 30 degrees")
         # Out of the window, so that no control shows the pointer hovering; then wait until
         # the window has repainted and stands still.
@@ -45,13 +44,13 @@ def case(args):
             previous[0] = current
             return same
 
-        wait_until(stable, harness.STEP_TIMEOUT, "the window to stand still", interval=0.3)
+        wait_until(stable, STEP_TIMEOUT, "the window to stand still", interval=0.3)
         output = os.path.abspath(args.output)
         subprocess.run(["import", "-display", session.display, "-window", str(session.window_id),
-                        output], check=True, timeout=harness.STEP_TIMEOUT)
+                        output], check=True, timeout=STEP_TIMEOUT)
         check(os.path.getsize(output) > 0, "the screenshot is empty")
         log(f"saved {output}")
 
 
 if __name__ == "__main__":
-    harness.run_case(case, add_arguments)
+    run_case(case, add_arguments)

@@ -171,7 +171,7 @@ TEST(RunTest, ExceptionDuringTheRunReenablesTheButtonAndPropagates) {
     EXPECT_EQ(window.Count("Status=Hotovo"), 0u);
 }
 
-TEST(RunTest, FailureToReadTheInputPropagatesWithTheButtonEnabled) {
+TEST(RunTest, BadAllocReadingTheInputPropagatesAndReenablesTheButton) {
     TRecordingWindow window;
     window.onRecord = [](const std::string& entry) {
         if (entry == "Input?") {

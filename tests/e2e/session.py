@@ -1,95 +1,29 @@
-"""End-to-end session around the built cordic-demo program.
+"""One run of the built program the way a person uses it, for the end-to-end cases.
 
-A session runs the program the way a person does: in its own X server (Xvfb on a free display,
-found with -displayfd), with a private D-Bus session bus and the accessibility bus on it. The
-program is driven with real input events (xdotool) and read back through AT-SPI (pyatspi) and
-from screenshots (ImageMagick's import). Everything a session starts is stopped when it ends,
-also when a check fails or the test runner's deadline approaches.
-
-Run with Debian's /usr/bin/python3: pyatspi and Xlib are Debian packages.
+A session has its own X server (Xvfb on a free display, found with -displayfd, of the screen
+size the case asks for) and the accessibility bus on the case's private session bus. It starts
+the program there, with the environment the case adds, and waits until the program's main
+window shows. The program is driven with real input events (xdotool) and read back through
+AT-SPI (pyatspi) and from screenshots (ImageMagick's import). Everything a session starts is
+stopped when it ends, also when a check fails or the case's deadline approaches.
 """
 
-import argparse
-import ctypes
+import collections
 import os
 import select
-import shutil
 import signal
 import subprocess
-import sys
-import tempfile
 import time
-import traceback
 
 import xwindow
+from picture import Picture
+from runner import (PROGRAM_LOG, START_TIMEOUT, STEP_TIMEOUT, CaseFailure, check, check_equal,
+                    die_with_parent, log, wait_until)
 
-CAPTION = "Ukážka algoritmu CORDIC"
-CLIENT_SIZE = (555, 515)
+DEFAULT_SCREEN = (1024, 768)
 
-TEXT_COMPUTING = "Pocitam..."
-TEXT_DONE = "Hotovo"
-TEXT_NOT_A_NUMBER = "Zadaná hodnota nie je v číslo"
-TEXT_OUT_OF_RANGE = "Zadaná hodnota nie je v rozmedzí (-Pi/2,Pi/2) !"
-
-UNIT_DEGREES = 0
-UNIT_RADIANS = 1
-UNIT_NAMES = ("stupeň", "radián")
-
-# Generous deadlines: the program is built with AddressSanitizer and the machine may be busy.
-START_TIMEOUT = 60.0
-RUN_TIMEOUT = 60.0
-STEP_TIMEOUT = 20.0
-
-# The whole case gets this long before it stops itself and cleans up; ctest's own TIMEOUT is
-# set above it.
-CASE_DEADLINE = 240
-
-_BUS_MARK = "CORDIC_E2E_PRIVATE_BUS"
-_PR_SET_PDEATHSIG = 1
-
-
-class CaseFailure(AssertionError):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise CaseFailure(message)
-
-
-def check_equal(actual, expected, what):
-    if actual != expected:
-        raise CaseFailure(f"{what}: expected {expected!r}, got {actual!r}")
-
-
-def log(message):
-    print(f"[{time.strftime('%H:%M:%S')}] {message}", flush=True)
-
-
-def wait_until(condition, timeout, what, interval=0.02):
-    """Polls condition() until it returns a true value and returns that value. Exceptions
-    raised by condition() count as "not yet" (the program may be busy or starting)."""
-    deadline = time.monotonic() + timeout
-    last_error = None
-    while True:
-        try:
-            value = condition()
-            if value:
-                return value
-        except CaseFailure:
-            raise
-        except Exception as error:  # pylint: disable=broad-except
-            last_error = error
-        if time.monotonic() > deadline:
-            detail = f" (last error: {last_error})" if last_error else ""
-            raise CaseFailure(f"timed out after {timeout:.0f} s waiting for {what}{detail}")
-        time.sleep(interval)
-
-
-def _die_with_parent():
-    """For child processes: receive SIGTERM when the session's process dies."""
-    libc = ctypes.CDLL("libc.so.6", use_errno=True)
-    libc.prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
+# A top-level window of the program: its AT-SPI frame and its X window id.
+TopLevel = collections.namedtuple("TopLevel", "frame window_id")
 
 
 def _stop_process(process, name, grace=5.0):
@@ -112,13 +46,19 @@ def _stop_process(process, name, grace=5.0):
 
 
 class Session:
-    """One X server, accessibility bus and program instance. Use as a context manager."""
+    """One X server, accessibility bus and program instance. Use as a context manager.
 
-    def __init__(self, program, expected_tool, workdir, screen=(1024, 768)):
+    `caption` is the main window's caption: the session is ready when that window shows, and
+    `frame` and `window_id` are that window's. `screen` is the X screen's (width, height);
+    `env` holds environment variables for the program that replace the session's defaults
+    (for instance {"QT_SCALE_FACTOR": "2"})."""
+
+    def __init__(self, program, workdir, caption, screen=DEFAULT_SCREEN, env=None):
         self.program = program
-        self.expected_tool = expected_tool
         self.workdir = workdir
+        self.caption = caption
         self.screen = screen
+        self.extra_env = dict(env or {})
         self.xvfb = None
         self.launcher = None
         self.app = None
@@ -183,7 +123,7 @@ class Session:
         with self._log_file("xvfb.log") as output:
             self.xvfb = subprocess.Popen(command, pass_fds=(write_end,), stdout=output,
                                          stderr=subprocess.STDOUT, start_new_session=True,
-                                         preexec_fn=_die_with_parent)
+                                         preexec_fn=die_with_parent)
         os.close(write_end)
         number = b""
         deadline = time.monotonic() + START_TIMEOUT
@@ -200,7 +140,7 @@ class Session:
             os.close(read_end)
         self.display = ":" + number.decode().strip()
         os.environ["DISPLAY"] = self.display
-        log(f"Xvfb on display {self.display}")
+        log(f"Xvfb on display {self.display}, screen {width}x{height}")
 
     def _start_accessibility_bus(self):
         runtime_dir = os.path.join(self.workdir, "runtime")
@@ -210,7 +150,7 @@ class Session:
         with self._log_file("at-spi-bus-launcher.log") as output:
             self.launcher = subprocess.Popen(
                 ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], stdout=output,
-                stderr=subprocess.STDOUT, start_new_session=True, preexec_fn=_die_with_parent)
+                stderr=subprocess.STDOUT, start_new_session=True, preexec_fn=die_with_parent)
 
         from gi.repository import Gio, GLib  # pylint: disable=import-outside-toplevel
         bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
@@ -232,7 +172,7 @@ class Session:
         self._atspi = pyatspi
 
     def start_program(self):
-        """Starts the program and waits until its window is shown and readable."""
+        """Starts the program and waits until its main window is shown and readable."""
         env = dict(os.environ)
         env.update({
             "QT_QPA_PLATFORM": "xcb",
@@ -243,32 +183,37 @@ class Session:
             "LANG": "C.UTF-8",
             "LC_ALL": "C.UTF-8",
         })
+        env.update(self.extra_env)
         self.env = env
         self.frame = None
         self.window_id = None
-        with self._log_file("cordic-demo.log") as output:
+        with self._log_file(PROGRAM_LOG) as output:
             self.app = subprocess.Popen([self.program], env=env, stdout=output,
                                         stderr=subprocess.STDOUT, start_new_session=True,
-                                        preexec_fn=_die_with_parent)
-        log(f"started {self.program} (pid {self.app.pid})")
-        self.frame = wait_until(self._find_frame, START_TIMEOUT, "the program's window")
-        self.window_id = wait_until(self._find_window_id, START_TIMEOUT,
-                                    "the program's X window")
+                                        preexec_fn=die_with_parent)
+        extra = "".join(f" {key}={value}" for key, value in self.extra_env.items())
+        log(f"started {self.program}{extra} (pid {self.app.pid})")
+        self.frame, self.window_id = self.top_level(self.caption)
         self.xdotool("windowfocus", "--sync", str(self.window_id))
         return self.frame
 
     def program_log(self):
-        path = os.path.join(self.workdir, "cordic-demo.log")
-        with open(path, "rb") as file:
+        with open(os.path.join(self.workdir, PROGRAM_LOG), "rb") as file:
             return file.read().decode(errors="replace")
 
-    # -- the program through AT-SPI --------------------------------------------------------
+    # -- the program's windows -------------------------------------------------------------
 
-    @property
-    def atspi(self):
-        return self._atspi
+    def top_level(self, caption, timeout=START_TIMEOUT):
+        """Waits until the program shows a top-level window captioned `caption` (the main
+        window or another one it opens) and returns it as a TopLevel."""
+        frame = wait_until(lambda: self._find_frame(caption), timeout,
+                           f"the window {caption!r}")
+        window_id = wait_until(
+            lambda: xwindow.find_top_level(self.display, self.app.pid, caption), timeout,
+            f"the X window {caption!r}")
+        return TopLevel(frame, window_id)
 
-    def _find_frame(self):
+    def _find_frame(self, caption):
         check(self.app.poll() is None, f"the program exited with code {self.app.returncode}")
         desktop = self._atspi.Registry.getDesktop(0)
         for app_index in range(desktop.childCount):
@@ -277,16 +222,20 @@ class Session:
                 continue
             for index in range(application.childCount):
                 child = application.getChildAtIndex(index)
-                if child is not None and child.name == CAPTION and \
+                if child is not None and child.name == caption and \
                         child.getState().contains(self._atspi.STATE_SHOWING):
                     return child
         return None
 
-    def _find_window_id(self):
-        return xwindow.find_top_level(self.display, self.app.pid, CAPTION)
+    # -- the program through AT-SPI --------------------------------------------------------
+
+    @property
+    def atspi(self):
+        return self._atspi
 
     def find(self, role, name, root=None):
-        """The one accessible of `role` named `name` under the window (depth first)."""
+        """The one accessible of `role` named `name` under `root`, by default the main window
+        (depth first)."""
         found = self.find_all(role, name, root)
         check(len(found) == 1,
               f"expected one {role} named {name!r}, found {len(found)}")
@@ -306,8 +255,9 @@ class Session:
         visit(root or self.frame)
         return found
 
-    def describe_tree(self):
-        """The window's accessible tree as text, for failure messages and exploring."""
+    def describe_tree(self, root=None):
+        """The accessible tree under `root` (by default the main window) as text, for failure
+        messages and exploring."""
         lines = []
 
         def visit(node, depth):
@@ -324,7 +274,7 @@ class Session:
             for index in range(node.childCount):
                 visit(node.getChildAtIndex(index), depth + 1)
 
-        visit(self.frame, 0)
+        visit(root or self.frame, 0)
         return "\n".join(lines)
 
     def extents(self, accessible):
@@ -337,7 +287,7 @@ class Session:
         return x, y
 
     def client_rect(self, accessible):
-        """(x, y, width, height) relative to the window's client area."""
+        """(x, y, width, height) relative to the main window's client area."""
         origin_x, origin_y = self.client_origin()
         x, y, width, height = self.extents(accessible)
         return x - origin_x, y - origin_y, width, height
@@ -350,6 +300,20 @@ class Session:
         """The trace panel's entries: its text split at line ends, without a final empty."""
         text = self.text(accessible)
         return text.split("\n") if text else []
+
+    @staticmethod
+    def table_headers(table):
+        """The column headers of a table (the AT-SPI Table interface), left to right."""
+        grid = table.queryTable()
+        return [grid.getColumnDescription(column) for column in range(grid.nColumns)]
+
+    @staticmethod
+    def table_cells(table):
+        """The cells of a table (the AT-SPI Table interface) as rows of their texts, top to
+        bottom, the rows that are scrolled out of view included."""
+        grid = table.queryTable()
+        return [[grid.getAccessibleAt(row, column).name for column in range(grid.nColumns)]
+                for row in range(grid.nRows)]
 
     def is_enabled(self, accessible):
         return accessible.getState().contains(self._atspi.STATE_ENABLED)
@@ -403,155 +367,3 @@ class Session:
         subprocess.run(["import", "-display", self.display, "-window", "root", path],
                        check=False, timeout=STEP_TIMEOUT)
         return path
-
-    # -- expected values from the program's own core ---------------------------------------
-
-    def expected(self, text, unit, width, height):
-        output = subprocess.run([self.expected_tool, text, str(unit), str(width), str(height)],
-                                check=True, capture_output=True, timeout=STEP_TIMEOUT,
-                                text=True).stdout
-        return Expected.parse(output)
-
-
-class Picture:
-    """An RGB screenshot; pixel(x, y) gives (r, g, b)."""
-
-    def __init__(self, width, height, data):
-        self.width = width
-        self.height = height
-        self.data = data
-
-    @classmethod
-    def from_ppm(cls, data):
-        fields = []
-        position = 0
-        while len(fields) < 4:
-            while data[position:position + 1].isspace():
-                position += 1
-            if data[position:position + 1] == b"#":
-                position = data.index(b"\n", position) + 1
-                continue
-            end = position
-            while not data[end:end + 1].isspace():
-                end += 1
-            fields.append(data[position:end])
-            position = end
-        check(fields[0] == b"P6" and fields[3] == b"255", "unexpected screenshot format")
-        width, height = int(fields[1]), int(fields[2])
-        pixels = data[position + 1:position + 1 + 3 * width * height]
-        return cls(width, height, pixels)
-
-    def pixel(self, x, y):
-        offset = 3 * (y * self.width + x)
-        return tuple(self.data[offset:offset + 3])
-
-    def crop(self, x, y, width, height):
-        rows = [self.data[3 * ((y + row) * self.width + x):3 * ((y + row) * self.width + x + width)]
-                for row in range(height)]
-        return Picture(width, height, b"".join(rows))
-
-
-class Expected:
-    """What the core computes for one angle (see expected_values.cpp)."""
-
-    def __init__(self):
-        self.outcome = None
-        self.memo1 = []
-        self.memo2 = []
-        self.fields = {}
-        self.centre = None
-        self.green = None
-        self.red = None
-        self.steps = []  # the red vector's end in each step's frame
-
-    @classmethod
-    def parse(cls, output):
-        result = cls()
-        for line in output.splitlines():
-            key, _, value = line.partition(" ")
-            if key == "outcome":
-                result.outcome = value
-            elif key in ("memo1", "memo2"):
-                getattr(result, key).append(value)
-            elif key in ("cos", "sin", "kcos", "ksin"):
-                result.fields[key] = value
-            elif key == "step":
-                result.steps.append(tuple(int(part) for part in value.split()[1:]))
-            elif key in ("centre", "green", "red"):
-                setattr(result, key, tuple(int(part) for part in value.split()))
-        return result
-
-
-def _session_bus_daemon_pid():
-    """The process id of the session bus's daemon, None if the bus does not tell."""
-    from gi.repository import Gio, GLib  # pylint: disable=import-outside-toplevel
-    try:
-        bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-        reply = bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus",
-                              "org.freedesktop.DBus", "GetConnectionUnixProcessID",
-                              GLib.Variant("(s)", ("org.freedesktop.DBus",)),
-                              GLib.VariantType("(u)"), Gio.DBusCallFlags.NONE, 5000, None)
-        return reply.unpack()[0]
-    except GLib.Error:
-        return None
-
-
-def run_case(case, add_arguments=None):
-    """Entry of a case script: parses --program/--expected/--workdir (and what
-    `add_arguments(parser)` adds), runs `case(args)` on a private session bus with a deadline,
-    and exits 0 on success, 1 on failure."""
-    if os.environ.get(_BUS_MARK) != "1":
-        # A private session bus for the accessibility bus, ended with this process.
-        os.environ[_BUS_MARK] = "1"
-        os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
-
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True, help="the cordic-demo binary")
-    parser.add_argument("--expected", help="the e2e_expected_values binary")
-    parser.add_argument("--workdir", help="where logs and screenshots go (kept)")
-    if add_arguments:
-        add_arguments(parser)
-    args = parser.parse_args()
-
-    # Stop cleanly (finally blocks run) when the runner or the wrapper goes away, and before
-    # ctest's own timeout would kill this process without clean-up.
-    def on_signal(signum, _frame):
-        raise CaseFailure(f"stopped by signal {signum}")
-
-    signal.signal(signal.SIGTERM, on_signal)
-    signal.signal(signal.SIGALRM, on_signal)
-    signal.alarm(CASE_DEADLINE)
-    ctypes.CDLL("libc.so.6").prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
-
-    keep = args.workdir is not None
-    workdir = args.workdir or tempfile.mkdtemp(prefix="cordic-e2e-")
-    os.makedirs(workdir, exist_ok=True)
-    args.workdir = workdir
-    started = time.monotonic()
-    wrapper = os.getppid()
-    bus_daemon = _session_bus_daemon_pid()
-    try:
-        case(args)
-    except Exception:  # pylint: disable=broad-except
-        traceback.print_exc()
-        path = os.path.join(workdir, "cordic-demo.log")
-        if os.path.exists(path):
-            with open(path, "rb") as file:
-                content = file.read().decode(errors="replace").strip()
-            if content:
-                print(f"--- cordic-demo.log ---\n{content[-4000:]}")
-        print(f"FAILED after {time.monotonic() - started:.1f} s; logs and screenshots in "
-              f"{workdir}")
-        sys.exit(1)
-    finally:
-        # dbus-run-session ends its bus when this process ends; if it was killed itself, the
-        # bus it started for this case is left alone and is ended here.
-        if os.getppid() != wrapper and bus_daemon is not None:
-            try:
-                os.kill(bus_daemon, signal.SIGTERM)
-            except ProcessLookupError:
-                pass
-    print(f"passed in {time.monotonic() - started:.1f} s")
-    if not keep:
-        shutil.rmtree(workdir, ignore_errors=True)
-    sys.exit(0)
