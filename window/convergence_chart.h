@@ -1,21 +1,24 @@
 #pragma once
 
-#include "step_rows.h"
+#include "step_plot.h"
 
-#include <QWidget>
-
-// Stand-in for the convergence chart of the step view, so that the view builds: it keeps the
-// rows it is given and paints nothing.
-class TConvergenceChart : public QWidget {
+// "Konvergencia chyby": how fast a run closes in on cos theta and sin theta. Both error columns
+// of the step rows, |x - cos theta| and |y - sin theta|, against the step index i on a
+// logarithmic axis from 1 down to 1e-20 (see convergence_scale.h), with the step angle
+// atan 2^-i as the reference the errors follow: each step halves the angle still to correct.
+// The result row sits at i = 54 and has no step angle. An error below 1e-20 -- exactly zero
+// included, as at step 0 of a run to 0 -- is drawn on the floor as a hollow marker.
+//
+// SetRows and RowsChanged come from TStepPlot.
+class TConvergenceChart : public TStepPlot {
     Q_OBJECT
 
 public:
     explicit TConvergenceChart(QWidget* parent = nullptr);
 
-    void SetRows(const TStepRows* rows);
-    // Repaints from the rows.
-    void RowsChanged();
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
-private:
-    const TStepRows* rows_ = nullptr;
+protected:
+    void Paint(QPainter& painter) const override;
 };

@@ -1,24 +1,31 @@
 #pragma once
 
-#include "step_rows.h"
+#include "step_plot.h"
 
-#include <QWidget>
-
-// Stand-in for the step view's magnifier, so that the view builds: it keeps the rows and the
-// row it is asked to show, and paints nothing.
-class TMagnifier : public QWidget {
+// "Lupa okolo cieľa": the neighbourhood of the target point (cos theta, sin theta) at the scale
+// of one step (see magnifier_geometry.h). A square view, centred in the widget, whose width at
+// step i is 4 atan 2^-i: the target ray through the centre in green, the unit circle's arc in
+// black, the shown row's tip (x, y) as a red dot, the earlier tips still in the view in light
+// red, and the view's width in a corner. Step after step the view shrinks by half, so every
+// correction -- down to the 54th, at a width of a few 1e-16 -- moves the tip visibly.
+//
+// SetRows and RowsChanged come from TStepPlot.
+class TMagnifier : public TStepPlot {
     Q_OBJECT
 
 public:
     explicit TMagnifier(QWidget* parent = nullptr);
 
-    void SetRows(const TStepRows* rows);
-    // Repaints from the rows.
-    void RowsChanged();
-    // The row to show; -1 follows the newest row.
+    // The index of the row to show; -1 (the start) follows the newest row. An index the rows
+    // do not reach (yet) shows the newest row.
     void ShowRow(int index);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void Paint(QPainter& painter) const override;
+
 private:
-    const TStepRows* rows_ = nullptr;
-    int shown_ = -1;
+    int shownIndex_ = -1;
 };

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QPainter;
+class TStepRows;
+
+// A painted view of the step rows of one run (see step_rows.h), the common part of the step
+// view's plots. The plot does not own the rows; it paints whatever they hold at the time, so a
+// run shows live as long as every change of the rows is followed by RowsChanged(). Painting
+// happens only in paint events, which the toolkit merges: RowsChanged() after every appended
+// row costs one paint per pass of the event loop, not one per row.
+class TStepPlot : public QWidget {
+    Q_OBJECT
+
+public:
+    // The rows to show; nullptr shows the empty plot. The rows must outlive the plot or be
+    // replaced before they go.
+    void SetRows(const TStepRows* rows);
+    // The rows changed: schedules a repaint.
+    void RowsChanged();
+
+protected:
+    explicit TStepPlot(QWidget* parent);
+
+    const TStepRows* Rows() const { return rows_; }
+
+    void paintEvent(QPaintEvent* event) final;
+    // Paints the whole widget (it is opaque) from the rows, which may be nullptr.
+    virtual void Paint(QPainter& painter) const = 0;
+
+private:
+    const TStepRows* rows_ = nullptr;
+};
