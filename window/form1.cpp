@@ -6,8 +6,11 @@
 #include "label_fit.h"
 #include "plot.h"
 #include "screen_fit.h"
+#include "step_follower.h"
+#include "step_view.h"
 #include "ui_form1.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -39,6 +42,10 @@ constexpr std::array kDesignFontFamilies = {"MS Sans Serif", "Liberation Sans", 
 constexpr int kDesignFontPixels = 11;
 // The built-in style whose group boxes are plain frames.
 constexpr auto kGroupBoxStyle = "Windows";
+// The way to the step view: a key anywhere in the window, and the plot's context menu.
+constexpr auto kStepViewKey = Qt::Key_F2;
+constexpr auto kStepViewItem = "Zobraziť kroky…";
+constexpr auto kPlotToolTip = "Pravé tlačidlo alebo F2: kroky algoritmu";
 // Where the window's frame stands on the screen at start-up (left, top).
 constexpr QPoint kDesignPosition(269, 120);
 QString FromUtf8(std::string_view text) {
@@ -94,6 +101,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::TFor
         connect(field, &QLineEdit::textChanged, field, &QWidget::setToolTip);
     }
 
+    SetUpStepView();
     SetTabOrder();
     ui_->Input->setFocus();
 
@@ -134,6 +142,34 @@ void TForm1::SetTabOrder() {
     }
 }
 
+// The step view follows every run; F2 anywhere in the window, or the plot's context menu, opens
+// it. Until it is opened nothing of it shows.
+void TForm1::SetUpStepView() {
+    steps_ = std::make_unique<TStepFollower>(this, [this] {
+        if (closed_) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return !closed_;
+    });
+    auto* showSteps = new QAction(QString::fromUtf8(kStepViewItem), this);
+    showSteps->setShortcut(QKeySequence(kStepViewKey));
+    showSteps->setShortcutContext(Qt::WindowShortcut);
+    connect(showSteps, &QAction::triggered, this, &TForm1::ShowSteps);
+    addAction(showSteps);
+    ui_->Img->addAction(showSteps);
+    ui_->Img->setContextMenuPolicy(Qt::ActionsContextMenu);
+    ui_->Img->setToolTip(QString::fromUtf8(kPlotToolTip));
+}
+
+void TForm1::ShowSteps() {
+    Guard([this] { steps_->ShowView(); });
+}
+
+TStepView* TForm1::StepView() const {
+    return steps_->View();
+}
+
 template <class Handler> void TForm1::Guard(Handler&& handler) {
     GuardHandler(std::forward<Handler>(handler), [this](const std::exception& exception) {
         emit HandlerFailed(QString::fromUtf8(exception.what()));
@@ -145,7 +181,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::Button1Click() {
-    Guard([this] { RunComputation(*this); });
+    Guard([this] { RunComputation(*this, steps_.get()); });
 }
 
 QString TForm1::StatusText() const {
@@ -246,6 +282,9 @@ bool TForm1::ProcessMessages() {
 void TForm1::closeEvent(QCloseEvent* event) {
     closed_ = true;
     event->accept();
+    if (TStepView* view = steps_->View()) {
+        view->close();
+    }
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {

@@ -9,6 +9,8 @@
 #include <string_view>
 
 class QLabel;
+class TStepFollower;
+class TStepView;
 namespace Ui {
 class TForm1;
 }
@@ -33,6 +35,11 @@ public:
 
     // The text of the status bar's single panel.
     QString StatusText() const;
+    // Opens the step view "Kroky algoritmu CORDIC" beside the window (F2, or the plot's context
+    // menu); it follows the runs from the window's start, opened or not.
+    void ShowSteps();
+    // The step view, nullptr until it is first opened.
+    TStepView* StepView() const;
 
 signals:
     // A std::exception left one of the window's handlers, with this message; the window goes on
@@ -73,12 +80,14 @@ private:
     void KeepOnScreen();
     void SetDesignFont();
     void SetTabOrder();
+    void SetUpStepView();
     void FormCreate();
     void Button1Click();
     // Runs a handler of the window inside a guard that reports through HandlerFailed.
     template <class Handler> void Guard(Handler&& handler);
 
     std::unique_ptr<Ui::TForm1> ui_;
+    std::unique_ptr<TStepFollower> steps_;
     QLabel* sbText_ = nullptr;            // the status bar's simple panel
     QPointer<QWidget> focusAfterDisable_; // where the focus went when Button1 was disabled
     bool closed_ = false;

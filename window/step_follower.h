@@ -1,0 +1,53 @@
+#pragma once
+
+#include "run.h"
+#include "run_hold.h"
+#include "step_rows.h"
+#include "step_view.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class QWidget;
+
+// Follows the main window's runs for the step view. It keeps the rows of the latest valid run
+// whether the view is open or not (so that opening it after a run shows that run), holds the run
+// while the view has paused it, and opens the view on request. Closing the view lets a paused run
+// go on, so that a run is never held by a window that is not there.
+class TStepFollower : public QObject, public IRunObserver {
+    Q_OBJECT
+
+public:
+    // `owner`: the main window, whose child the view becomes. `waitForEvents`: handles the
+    // window's events, blocking until some arrive; false once the main window has closed.
+    TStepFollower(QWidget* owner, std::function<bool()> waitForEvents);
+    ~TStepFollower() override;
+
+    // Shows the step view, creating it on first use, and brings it to the front.
+    void ShowView();
+    // The view, nullptr until it is first shown and after it has been destroyed.
+    TStepView* View() const { return view_; }
+    const TStepRows& Rows() const { return rows_; }
+
+    void RunStarted(long double theta) override;
+    void StepNotified(const TCordicStep& step) override;
+    bool HoldAfterStep() override;
+    void RunCompleted(const TCordicResult& result) override;
+    void RunEnded() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void TogglePause();
+    void StepOnce();
+    void ReportRunState();
+
+    QWidget* owner_;
+    std::function<bool()> waitForEvents_;
+    TStepRows rows_;
+    TRunHold hold_;
+    QPointer<TStepView> view_;
+    bool running_ = false;
+};
