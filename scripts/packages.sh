@@ -41,7 +41,15 @@ as_root() {
 
 # What building the program needs.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-                qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-dejavu-core)
+                qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-dejavu-core
+                librsvg2-bin)
+
+# What scripts/package needs beside the build: dpkg-shlibdeps (dpkg-dev, file) for the
+# package's library dependencies.
+PACKAGE_PACKAGES=(dpkg-dev file)
+
+# What the package's test needs: the validators the package must pass.
+PACKAGE_CHECK_PACKAGES=(lintian desktop-file-utils appstream)
 
 # What the end-to-end tests and scripts/screenshot need: an X server, input events, the
 # accessibility bus with Debian's Python bindings, and screenshots.
