@@ -7,8 +7,13 @@
 // set by the slider and the toolkit alone.
 // BM_RunAtSliderZero: one whole run (54 steps with trace lines and plot frames, the results)
 // started with the start button at slider 0; it should take under 8 ms, half a frame at 60 Hz.
+// With the step view open (/StepViewOpen) it fills the view's table and plots as well, and
+// should take at most twice the time with the view closed (/StepViewClosed).
+// BM_PausedRunCpu: the process's CPU time while a run stands paused by the step view for five
+// seconds (counter cpu_ms): a paused run waits for events and should use none measurably.
 #include "application.h"
 #include "form1.h"
+#include "step_view.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -18,6 +23,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <ctime>
 #include <cstdlib>
 #include <memory>
 
@@ -39,7 +46,13 @@ void BM_PumpIdleWindow(benchmark::State& state, TForm1* form, const char* focus)
     }
 }
 
-void BM_RunAtSliderZero(benchmark::State& state, TForm1* form) {
+void BM_RunAtSliderZero(benchmark::State& state, TForm1* form, bool stepViewOpen) {
+    if (stepViewOpen) {
+        form->ShowSteps();
+    } else if (form->StepView() != nullptr) {
+        form->StepView()->close();
+    }
+    QCoreApplication::processEvents();
     form->findChild<QLineEdit*>("Input")->setText(QStringLiteral("30"));
     form->findChild<QSlider*>("Tb")->setValue(0);
     auto* button = form->findChild<QPushButton*>("Button1");
@@ -49,6 +62,38 @@ void BM_RunAtSliderZero(benchmark::State& state, TForm1* form) {
         QCoreApplication::processEvents(); // the repaint after the run, as the loop would
         state.ResumeTiming();
     }
+    if (form->findChild<QPlainTextEdit*>("Memo1")->blockCount() != 54) {
+        state.SkipWithError("the run did not complete");
+    }
+}
+
+double ProcessCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+void BM_PausedRunCpu(benchmark::State& state, TForm1* form) {
+    constexpr auto kPause = std::chrono::seconds(5);
+    form->ShowSteps();
+    TStepView* view = form->StepView();
+    form->findChild<QLineEdit*>("Input")->setText(QStringLiteral("30"));
+    form->findChild<QSlider*>("Tb")->setValue(1);
+    double cpuMs = 0.0;
+    for (auto _ : state) {
+        double pausedAt = 0.0;
+        // Paused in the first step's pump; resumed five seconds later by a timer.
+        QTimer::singleShot(0, view, [&] {
+            emit view->PauseToggled();
+            pausedAt = ProcessCpuMs();
+            QTimer::singleShot(kPause, view, [&] {
+                cpuMs = ProcessCpuMs() - pausedAt;
+                emit view->PauseToggled();
+            });
+        });
+        form->findChild<QPushButton*>("Button1")->click();
+    }
+    state.counters["cpu_ms"] = cpuMs;
     if (form->findChild<QPlainTextEdit*>("Memo1")->blockCount() != 54) {
         state.SkipWithError("the run did not complete");
     }
@@ -99,7 +144,14 @@ int main(int argc, char** argv) {
                                      "Input");
         benchmark::RegisterBenchmark("BM_PumpIdleWindow/FocusOnButton1", BM_PumpIdleWindow, form,
                                      "Button1");
-        benchmark::RegisterBenchmark("BM_RunAtSliderZero", BM_RunAtSliderZero, form)
+        benchmark::RegisterBenchmark("BM_RunAtSliderZero/StepViewClosed", BM_RunAtSliderZero,
+                                     form, false)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_RunAtSliderZero/StepViewOpen", BM_RunAtSliderZero, form,
+                                     true)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_PausedRunCpu", BM_PausedRunCpu, form)
+            ->Iterations(1)
             ->Unit(benchmark::kMillisecond);
         RunPhase();
     }
