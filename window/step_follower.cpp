@@ -1,10 +1,42 @@
 #include "step_follower.h"
 
+#include "screen_fit.h"
 #include "step_view.h"
 
 #include <QEvent>
+#include <QScreen>
 #include <QWidget>
 #include <utility>
+
+namespace {
+
+// The room between the main window's frame and the view's when the view opens beside it.
+constexpr int kGapBesideOwner = 8;
+// The narrowest the view is made to stand beside the main window: its table's columns still
+// show their numbers whole.
+constexpr int kNarrowestBeside = 1000;
+
+// Puts the view to the right of `owner`, narrowed to the room there if that is not too narrow,
+// else as far right as the screen allows: a lesson wants both windows seen.
+void PlaceBeside(QWidget* view, const QWidget* owner) {
+    const QScreen* screen = owner->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    const QRect ownerFrame = owner->frameGeometry();
+    const int left = ownerFrame.right() + 1 + kGapBesideOwner;
+    const int room = available.right() + 1 - left;
+    const int frameWidth = view->frameGeometry().width() - view->width();
+    if (room < view->frameGeometry().width() && room >= kNarrowestBeside) {
+        view->resize(room - frameWidth, view->height());
+    }
+    const QRect wanted(left, ownerFrame.top(), view->frameGeometry().width(),
+                       view->frameGeometry().height());
+    view->move(FitFrameOnScreen(wanted, available));
+}
+
+} // namespace
 
 TStepFollower::TStepFollower(QWidget* owner, std::function<bool()> waitForEvents)
     : owner_(owner), waitForEvents_(std::move(waitForEvents)) {}
@@ -18,6 +50,7 @@ void TStepFollower::ShowView() {
         connect(view_, &TStepView::PauseToggled, this, &TStepFollower::TogglePause);
         connect(view_, &TStepView::StepRequested, this, &TStepFollower::StepOnce);
         ReportRunState();
+        PlaceBeside(view_, owner_);
     }
     view_->show();
     view_->raise();

@@ -24,7 +24,8 @@ public:
     TStepFollower(QWidget* owner, std::function<bool()> waitForEvents);
     ~TStepFollower() override;
 
-    // Shows the step view, creating it on first use, and brings it to the front.
+    // Shows the step view, creating it on first use beside the main window (as far as the
+    // screen allows), and brings it to the front.
     void ShowView();
     // The view, nullptr until it is first shown and after it has been destroyed.
     TStepView* View() const { return view_; }
