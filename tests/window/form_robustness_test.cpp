@@ -4,6 +4,7 @@
 // enabled, nothing reaches the error display, and the window goes on working.
 #include "angle_input.h"
 #include "form1.h"
+#include "form_fixture.h"
 #include "radio_group.h"
 
 #include <QClipboard>
@@ -22,10 +23,6 @@ namespace {
 constexpr qsizetype kMegabyte = qsizetype{1} << 20;
 constexpr int kSteps = 54;
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 struct PasteCase {
     const char* name;
     QString text;
@@ -35,26 +32,16 @@ struct PasteCase {
     friend void PrintTo(const PasteCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class PasteTest : public testing::TestWithParam<PasteCase> {
+class PasteTest : public FormTest, public testing::WithParamInterface<PasteCase> {
 protected:
     void SetUp() override {
-        form_ = std::make_unique<TForm1>();
-        QObject::connect(
-            form_.get(), &TForm1::HandlerFailed, form_.get(),
-            [this](const QString& message) { errors_.append(message); }, Qt::QueuedConnection);
-        form_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
-        Control<QSlider>("Tb")->setValue(0);
-    }
-
-
-    template <class TControl> TControl* Control(const char* name) const {
-        return form_->findChild<TControl*>(QString::fromLatin1(name));
+        FormTest::SetUp();
+        Tb()->setValue(0);
     }
 
     // The user's paste: the field emptied, the clipboard's text inserted with Ctrl+V.
     void Paste(const QString& text) {
-        auto* input = Control<QLineEdit>("Input");
+        QLineEdit* input = Field("Input");
         input->setFocus();
         QTest::keyClick(input, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(input, Qt::Key_Delete);
@@ -63,12 +50,9 @@ protected:
     }
 
     void Start(int unit) {
-        QTest::mouseClick(Control<TRadioGroup>("Typ")->Button(unit), Qt::LeftButton);
-        QTest::mouseClick(Control<QPushButton>("Button1"), Qt::LeftButton);
+        ChooseUnit(unit);
+        ClickStart();
     }
-
-    std::unique_ptr<TForm1> form_;
-    QStringList errors_;
 };
 
 TEST_P(PasteTest, RunEndsInOneOfItsExitsAndTheWindowGoesOnWorking) {
@@ -76,7 +60,7 @@ TEST_P(PasteTest, RunEndsInOneOfItsExitsAndTheWindowGoesOnWorking) {
     // The field keeps the whole paste: a cut-off text could read as another number.
     EXPECT_EQ(Control<QLineEdit>("Input")->text().size(), GetParam().text.size());
     Start(GetParam().unit);
-    EXPECT_EQ(form_->StatusText(), Q(GetParam().exit));
+    EXPECT_EQ(form_->StatusText(), FromUtf8(GetParam().exit));
     EXPECT_TRUE(Control<QPushButton>("Button1")->isEnabled());
     QTest::qWait(0);
     EXPECT_TRUE(errors_.isEmpty()) << errors_.join(u'\n').toStdString();
@@ -84,7 +68,7 @@ TEST_P(PasteTest, RunEndsInOneOfItsExitsAndTheWindowGoesOnWorking) {
     // The window still answers: a typed angle runs to the end.
     Paste(QStringLiteral("30"));
     Start(kUnitDegrees);
-    EXPECT_EQ(form_->StatusText(), Q(kTextDone));
+    EXPECT_EQ(form_->StatusText(), FromUtf8(kTextDone));
     EXPECT_EQ(Control<QPlainTextEdit>("Memo1")->blockCount(), kSteps);
     EXPECT_TRUE(Control<QPushButton>("Button1")->isEnabled());
 }
