@@ -17,19 +17,21 @@ constexpr int kGapBesideOwner = 8;
 constexpr int kNarrowestBeside = 1000;
 
 // Puts the view to the right of `owner`, narrowed to the room there if that is not too narrow,
-// else as far right as the screen allows: a lesson wants both windows seen.
+// else as far right as the screen allows: a lesson wants both windows seen. A view larger than
+// the screen's available area is made to fit it first (a small screen, or a projector's scale).
 void PlaceBeside(QWidget* view, const QWidget* owner) {
     const QScreen* screen = owner->screen();
     if (screen == nullptr) {
         return;
     }
     const QRect available = screen->availableGeometry();
+    const QSize frameExtra = view->frameGeometry().size() - view->size();
+    view->resize(view->size().boundedTo(available.size() - frameExtra));
     const QRect ownerFrame = owner->frameGeometry();
     const int left = ownerFrame.right() + 1 + kGapBesideOwner;
     const int room = available.right() + 1 - left;
-    const int frameWidth = view->frameGeometry().width() - view->width();
     if (room < view->frameGeometry().width() && room >= kNarrowestBeside) {
-        view->resize(room - frameWidth, view->height());
+        view->resize(room - frameExtra.width(), view->height());
     }
     const QRect wanted(left, ownerFrame.top(), view->frameGeometry().width(),
                        view->frameGeometry().height());
