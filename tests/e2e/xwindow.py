@@ -47,6 +47,15 @@ def client_size(display_name, window_id):
     return _with_window(display_name, window_id, read)
 
 
+def geometry(display_name, window_id):
+    """(x, y, width, height) of the window, x and y in root coordinates."""
+    def read(connection, window):
+        size = window.get_geometry()
+        origin = connection.screen().root.translate_coords(window, 0, 0)
+        return origin.x, origin.y, size.width, size.height
+    return _with_window(display_name, window_id, read)
+
+
 def request_close(display_name, window_id):
     """Sends WM_PROTOCOLS/WM_DELETE_WINDOW, the close button of a window manager."""
     def send(connection, window):
