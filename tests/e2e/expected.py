@@ -8,7 +8,8 @@ from runner import STEP_TIMEOUT
 
 class Expected:
     """The outcome of the angle text and, for an accepted angle, the trace panels' lines, the
-    four result fields and the plot's end points (see expected_values.cpp)."""
+    four result fields, the plot's end points and the step table's cells (see
+    expected_values.cpp)."""
 
     def __init__(self):
         self.outcome = None
@@ -19,6 +20,7 @@ class Expected:
         self.green = None
         self.red = None
         self.steps = []  # the red vector's end in each step's frame
+        self.rows = []  # the step table: 55 rows of 8 cell texts
 
     @classmethod
     def parse(cls, output):
@@ -31,6 +33,8 @@ class Expected:
                 getattr(result, key).append(value)
             elif key in ("cos", "sin", "kcos", "ksin"):
                 result.fields[key] = value
+            elif key == "row":
+                result.rows.append(value.split("\t"))
             elif key == "step":
                 result.steps.append(tuple(int(part) for part in value.split()[1:]))
             elif key in ("centre", "green", "red"):

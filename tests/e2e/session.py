@@ -327,6 +327,15 @@ class Session:
     def set_value(self, accessible, value):
         accessible.queryValue().currentValue = value
 
+    @staticmethod
+    def do_action(accessible, name):
+        """Performs the accessible's action `name` (a button's "Press"), as assistive
+        technology does."""
+        action = accessible.queryAction()
+        names = [action.getName(index) for index in range(action.nActions)]
+        check(name in names, f"{accessible.name!r} offers no action {name!r}, only {names}")
+        action.doAction(names.index(name))
+
     # -- input through xdotool -------------------------------------------------------------
 
     def xdotool(self, *args):
@@ -366,4 +375,29 @@ class Session:
         path = os.path.join(self.workdir, name)
         subprocess.run(["import", "-display", self.display, "-window", "root", path],
                        check=False, timeout=STEP_TIMEOUT)
+        return path
+
+    def _window_pixels(self, window_id):
+        return subprocess.run(["import", "-display", self.display, "-window", str(window_id),
+                               "-depth", "8", "rgb:-"],
+                              check=True, capture_output=True, timeout=STEP_TIMEOUT).stdout
+
+    def save_window_picture(self, window_id, path):
+        """Saves a picture of the window alone to `path` (the format by its extension), once
+        the window has repainted and stands still. The pointer goes to the screen's corner
+        first, so that no control shows it hovering."""
+        width, height = self.screen
+        self.xdotool("mousemove", str(width - 1), str(height - 1))
+        previous = [self._window_pixels(window_id)]
+
+        def stable():
+            current = self._window_pixels(window_id)
+            same = current == previous[0]
+            previous[0] = current
+            return same
+
+        wait_until(stable, STEP_TIMEOUT, "the window to stand still", interval=0.3)
+        subprocess.run(["import", "-display", self.display, "-window", str(window_id), path],
+                       check=True, timeout=STEP_TIMEOUT)
+        check(os.path.getsize(path) > 0, f"the picture {path} is empty")
         return path

@@ -47,6 +47,41 @@ def client_size(display_name, window_id):
     return _with_window(display_name, window_id, read)
 
 
+def geometry(display_name, window_id):
+    """(x, y, width, height) of the window, x and y in root coordinates."""
+    def read(connection, window):
+        size = window.get_geometry()
+        origin = connection.screen().root.translate_coords(window, 0, 0)
+        return origin.x, origin.y, size.width, size.height
+    return _with_window(display_name, window_id, read)
+
+
+def menus(display_name, pid):
+    """The shown pop-up menus of process `pid` (mapped override-redirect windows that are not
+    tooltips) as (x, y, width, height) in root coordinates."""
+    connection = xdisplay.Display(display_name)
+    try:
+        net_wm_pid = connection.intern_atom("_NET_WM_PID")
+        window_type = connection.intern_atom("_NET_WM_WINDOW_TYPE")
+        tooltip = connection.intern_atom("_NET_WM_WINDOW_TYPE_TOOLTIP")
+        found = []
+        for window in connection.screen().root.query_tree().children:
+            attributes = window.get_attributes()
+            if attributes.map_state != X.IsViewable or not attributes.override_redirect:
+                continue
+            owner = window.get_full_property(net_wm_pid, X.AnyPropertyType)
+            if owner is None or owner.value[0] != pid:
+                continue
+            types = window.get_full_property(window_type, X.AnyPropertyType)
+            if types is not None and tooltip in types.value:
+                continue
+            size = window.get_geometry()
+            found.append((size.x, size.y, size.width, size.height))
+        return found
+    finally:
+        connection.close()
+
+
 def request_close(display_name, window_id):
     """Sends WM_PROTOCOLS/WM_DELETE_WINDOW, the close button of a window manager."""
     def send(connection, window):
