@@ -5,7 +5,7 @@ time, and it holds the documented install's files under /usr. Unpacked with dpkg
 installed) and started in a private X server, its program shows the window "Ukážka algoritmu
 CORDIC" and ends with exit code 0 when a window manager closes it.
 
-Run with Debian's /usr/bin/python3 (the e2e harness uses pyatspi and Xlib)."""
+Run with Debian's /usr/bin/python3 (the e2e modules use pyatspi and Xlib)."""
 
 import glob
 import os
@@ -15,7 +15,9 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 
-import harness  # noqa: E402  (found through the path above)
+import runner  # noqa: E402  (found through the path above)
+from demo_window import CAPTION  # noqa: E402
+from session import Session  # noqa: E402
 import installed_files as installed  # noqa: E402
 
 # Packages the Depends field must name: from dpkg-shlibdeps over the binary, and those the
@@ -67,21 +69,21 @@ def content_problems(deb, root):
 
 def case(args):
     debs = glob.glob(os.path.join(args.deb_dir, "*.deb"))
-    harness.check(len(debs) == 1, f"expected one .deb in {args.deb_dir}, found {debs}")
+    runner.check(len(debs) == 1, f"expected one .deb in {args.deb_dir}, found {debs}")
     deb = debs[0]
-    harness.log(f"package {deb}, {os.path.getsize(deb)} bytes")
+    runner.log(f"package {deb}, {os.path.getsize(deb)} bytes")
     root = os.path.join(args.workdir, "root")
     code, output = run(["dpkg-deb", "-x", deb, root])
-    harness.check(code == 0, f"dpkg-deb -x failed: {output}")
+    runner.check(code == 0, f"dpkg-deb -x failed: {output}")
 
     problems = validator_problems(deb, root) + content_problems(deb, root)
     for problem in problems:
-        harness.log(problem)
+        runner.log(problem)
 
     program = os.path.join(root, args.program)
-    with harness.Session(program, None, args.workdir) as session:
-        harness.log(f"the window {harness.CAPTION!r} is shown (X window {session.window_id})")
-    harness.check(not problems, "the package:\n  " + "\n  ".join(problems))
+    with Session(program, args.workdir, CAPTION) as session:
+        runner.log(f"the window {CAPTION!r} is shown (X window {session.window_id})")
+    runner.check(not problems, "the package:\n  " + "\n  ".join(problems))
 
 
 def add_arguments(parser):
@@ -90,4 +92,4 @@ def add_arguments(parser):
 
 if __name__ == "__main__":
     # --program is the binary's path inside the package.
-    harness.run_case(case, add_arguments)
+    runner.run_case(case, add_arguments)
