@@ -1,0 +1,268 @@
+// The teacher's guide docs/navod.md quotes what the program shows: the main window's results, the
+// step view's rows, the special cases of zero and of pi/2. Here each quote is made afresh by the
+// program's own code -- a run on a recording window for the main window, the step rows and their
+// cell texts for the step view -- and the guide must hold it word for word. Every decimal number
+// in the guide's text must be one of these quotes, so a figure that nobody computes here cannot
+// stand in the guide. A change of the program's figures or a slip in the guide fails.
+
+#include "angle_input.h"
+#include "conversions.h"
+#include "cordic.h"
+#include "recording_window.h"
+#include "run.h"
+#include "step_cells.h"
+#include "step_rows.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+std::string ReadText(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+const std::string& Guide() {
+    static const std::string text = ReadText(CORDIC_GUIDE);
+    return text;
+}
+
+// The guide's prose and tables: everything but its fenced code blocks (commands to type).
+std::string GuideProse() {
+    std::istringstream lines(Guide());
+    std::string prose;
+    bool inCode = false;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("```")) {
+            inCode = !inCode;
+        } else if (!inCode) {
+            prose += line + "\n";
+        }
+    }
+    return prose;
+}
+
+// `value` in scientific notation with `decimals` digits after the first significant one, the
+// way the guide rounds a figure for reading aloud ("1.11e-16").
+std::string Rounded(long double value, int decimals) {
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                   std::chars_format::scientific, decimals);
+    return std::string(buffer, end.ptr);
+}
+
+// A row of a Markdown table as the guide writes it: "| a | b | c |".
+std::string TableRow(std::initializer_list<std::string> cells) {
+    std::string row = "|";
+    for (const std::string& cell : cells) {
+        row += " " + cell + " |";
+    }
+    return row;
+}
+
+// Fills the step rows the way the step view's follower does.
+class TStepRowsObserver : public IRunObserver {
+public:
+    TStepRows rows;
+
+    void RunStarted(long double theta) override { rows.Start(theta); }
+    void StepNotified(const TCordicStep& step) override { rows.AddStep(step); }
+    bool HoldAfterStep() override { return true; }
+    void RunCompleted(const TCordicResult& result) override { rows.AddResult(result); }
+    void RunEnded() override {}
+};
+
+// One press of "Spustiť" with `text` in `unit`: what the main window and the step view show.
+struct TRunShown {
+    TRecordingWindow window;
+    TStepRows rows;
+
+    std::string Cell(std::size_t row, int column) const {
+        return StepCellText(rows.Row(row), column);
+    }
+    const TStepRow& Result() const { return rows.Rows().back(); }
+};
+
+TRunShown Run(const char* text, int unit) {
+    TRunShown shown;
+    shown.window.input = text;
+    shown.window.typ = unit;
+    shown.window.recordLog = false;
+    TStepRowsObserver observer;
+    RunComputation(shown.window, &observer);
+    shown.rows = observer.rows;
+    return shown;
+}
+
+// The figure core/cordic.h records as the largest error measured against MPFR.
+std::string MeasuredLargestError() {
+    const std::string header = ReadText(CORDIC_HEADER);
+    std::smatch match;
+    const std::regex sentence(R"(the largest error of x or y is ([0-9.e+-]+[0-9]))");
+    return std::regex_search(header, match, sentence) ? match[1].str()
+                                                      : "(no measured error in cordic.h)";
+}
+
+struct TQuote {
+    std::string name;
+    std::string text;
+};
+
+void PrintTo(const TQuote& quote, std::ostream* out) {
+    *out << quote.name << ": \"" << quote.text << "\"";
+}
+
+std::vector<TQuote> GuideQuotes() {
+    std::vector<TQuote> quotes;
+    const auto quote = [&](std::string name, std::string text) {
+        quotes.push_back({std::move(name), std::move(text)});
+    };
+
+    // A run of 30 degrees: the first five rows of the step view (i, smer, z, x, y).
+    const TRunShown thirty = Run("30", kUnitDegrees);
+    for (std::size_t i = 0; i < 5; ++i) {
+        quote("ThirtyDegreesStepRow" + IntToStr(static_cast<std::int64_t>(i)),
+              TableRow({thirty.Cell(i, kColumnIndex), thirty.Cell(i, kColumnSigma),
+                        thirty.Cell(i, kColumnZ), thirty.Cell(i, kColumnX),
+                        thirty.Cell(i, kColumnY)}));
+    }
+    quote("Gain", FloatToStr(CordicGain(kCordicSteps - 1)));
+    // The sine closing in from below (0.4999...) and from above (0.5000...): i, y, |y - sin|.
+    for (std::size_t i = 47; i <= 48; ++i) {
+        quote("ThirtyDegreesSineRow" + IntToStr(static_cast<std::int64_t>(i)),
+              TableRow({thirty.Cell(i, kColumnIndex), thirty.Cell(i, kColumnY),
+                        thirty.Cell(i, kColumnErrorY)}));
+    }
+    quote("ThirtyDegreesSineRow47Settled",
+          thirty.Cell(47, kColumnY).substr(0, SettledPrefix(thirty.rows, 47, kColumnY)));
+    // Its results in the main window and its result row in the step view.
+    quote("ThirtyDegreesCordicSine", thirty.window.sin);
+    quote("ThirtyDegreesCordicCosine", thirty.window.cos);
+    quote("ThirtyDegreesLibrarySine", thirty.window.ksin);
+    quote("ThirtyDegreesLibraryCosine", thirty.window.kcos);
+    const std::size_t resultRow = thirty.rows.Count() - 1;
+    quote("ThirtyDegreesResidualAfterLastStep", thirty.Cell(resultRow, kColumnZ));
+    quote("ThirtyDegreesResultErrorOfX", thirty.Cell(resultRow, kColumnErrorX));
+    quote("ThirtyDegreesResultErrorOfY", thirty.Cell(resultRow, kColumnErrorY));
+
+    // How the errors fall: every tenth row's step angle, rounded, beside its two errors.
+    for (std::size_t i = 10; i <= 50; i += 10) {
+        quote("ConvergenceRow" + IntToStr(static_cast<std::int64_t>(i)),
+              TableRow({thirty.Cell(i, kColumnIndex), Rounded(thirty.rows.Row(i).atan, 2),
+                        thirty.Cell(i, kColumnErrorX), thirty.Cell(i, kColumnErrorY)}));
+    }
+    // Where they stop: the last step's angle, whole and rounded, and the measured worst case.
+    const std::size_t lastStep = resultRow - 1;
+    quote("LastStepAngle", thirty.Cell(lastStep, kColumnAtan));
+    quote("LastStepAngleRounded", Rounded(thirty.rows.Row(lastStep).atan, 2));
+    quote("MeasuredLargestError", MeasuredLargestError());
+
+    // Zero: the sine is not 0 and the cosine lies above 1, by whole units of 2^-63, the spacing
+    // of extended values just above 1.
+    const TRunShown zero = Run("0", kUnitDegrees);
+    quote("ZeroCordicSine", zero.window.sin);
+    quote("ZeroCordicSineRounded", Rounded(zero.Result().y, 1));
+    quote("ZeroResidualAfterLastStep", zero.Cell(zero.rows.Count() - 1, kColumnZ));
+    quote("ZeroCordicCosine", zero.window.cos);
+    const long double unitsAboveOne = (zero.Result().x - 1.0L) / ldexpl(1.0L, -63);
+    quote("ZeroCordicCosineAboveOne",
+          unitsAboveOne == truncl(unitsAboveOne)
+              ? "1 + " + IntToStr(static_cast<std::int64_t>(unitsAboveOne)) + " · 2^-63"
+              : "(not whole units of 2^-63: " + FloatToStr(unitsAboveOne) + ")");
+
+    // The bound h: 90 degrees is exactly h and runs; the double's text of pi/2 in radians is
+    // refused, lying above h once read in extended precision.
+    const TRunShown ninety = Run("90", kUnitDegrees);
+    quote("NinetyDegreesIsTheBound", ninety.rows.Theta() == kHalfPiDouble
+                                         ? FloatToStr(kHalfPiDouble)
+                                         : "(90 degrees is not h)");
+    quote("NinetyDegreesLibraryCosine", ninety.window.kcos);
+    constexpr const char* kDoubleHalfPi = "1.5707963267948966";
+    double asDouble = 0.0;
+    std::from_chars(kDoubleHalfPi, kDoubleHalfPi + std::char_traits<char>::length(kDoubleHalfPi),
+                    asDouble);
+    quote("DoubleHalfPiText", asDouble == static_cast<double>(ninety.rows.Theta())
+                                  ? kDoubleHalfPi
+                                  : "(not the double's pi/2)");
+    const TRunShown refused = Run(kDoubleHalfPi, kUnitRadians);
+    quote("DoubleHalfPiTextInRadiansIsRefused", refused.window.status);
+    quote("DoubleHalfPiTextAboveTheBound",
+          Rounded(StrToFloat(kDoubleHalfPi) - ninety.rows.Theta(), 1));
+    return quotes;
+}
+
+const std::vector<TQuote>& Quotes() {
+    static const std::vector<TQuote> quotes = GuideQuotes();
+    return quotes;
+}
+
+class GuideQuoteTest : public testing::TestWithParam<TQuote> {};
+
+TEST_P(GuideQuoteTest, GuideShowsWhatTheProgramShows) {
+    const TQuote& quote = GetParam();
+    EXPECT_NE(GuideProse().find(quote.text), std::string::npos)
+        << "docs/navod.md does not quote \"" << quote.text << "\"";
+}
+
+INSTANTIATE_TEST_SUITE_P(Quotes, GuideQuoteTest, testing::ValuesIn(Quotes()),
+                         [](const auto& info) { return info.param.name; });
+
+// Decimal numbers as the program writes them ("0.5", "5.8e-17", "1e-20") and as Slovak prose
+// would ("0,5"), without their sign; a number cut short with an ellipsis keeps it ("0.4999…").
+std::set<std::string> DecimalNumbers(const std::string& text) {
+    static const std::regex number(R"(\d+(?:[.,]\d+)?e[+-]?\d+|\d+[.,]\d+(?:…)?)");
+    std::set<std::string> found;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), number);
+         it != std::sregex_iterator(); ++it) {
+        found.insert(it->str());
+    }
+    return found;
+}
+
+TEST(GuideTest, EveryDecimalNumberInTheGuideIsAQuoteOfTheProgram) {
+    std::set<std::string> quoted;
+    for (const TQuote& quote : Quotes()) {
+        quoted.merge(DecimalNumbers(quote.text));
+    }
+    constexpr std::string_view kEllipsis = "…";
+    for (const std::string& number : DecimalNumbers(GuideProse())) {
+        const bool shown = number.ends_with(kEllipsis)
+                               ? std::ranges::any_of(quoted,
+                                                     [&](const std::string& whole) {
+                                                         return whole.starts_with(number.substr(
+                                                             0, number.size() - kEllipsis.size()));
+                                                     })
+                               : quoted.contains(number);
+        EXPECT_TRUE(shown) << "docs/navod.md shows " << number << ", which no quote here computes";
+    }
+}
+
+TEST(GuideTest, EveryPictureTheGuideShowsIsInDocs) {
+    static const std::regex picture(R"(!\[[^\]]*\]\(([^)\s]+)\))");
+    const std::string& guide = Guide();
+    const std::filesystem::path docs = std::filesystem::path(CORDIC_GUIDE).parent_path();
+    int pictures = 0;
+    for (auto it = std::sregex_iterator(guide.begin(), guide.end(), picture);
+         it != std::sregex_iterator(); ++it, ++pictures) {
+        const std::filesystem::path file = docs / (*it)[1].str();
+        EXPECT_TRUE(std::filesystem::is_regular_file(file) && std::filesystem::file_size(file) > 0)
+            << file << " is missing or empty (scripts/screenshot makes the pictures)";
+    }
+    EXPECT_GT(pictures, 0) << "no picture link found in docs/navod.md";
+}
+
+} // namespace
