@@ -1,5 +1,6 @@
 #include "angle_input.h"
 #include "cordic.h"
+#include "offscreen_main.h"
 #include "plot.h"
 
 #include <QGuiApplication>
@@ -35,15 +36,5 @@ BENCHMARK(BM_ClearPlotAndThirtyDegreeRun)->Unit(benchmark::kMicrosecond);
 // clBtnFace is looked up in a real application palette, as in the program; without a display
 // the offscreen platform serves.
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInApplication<QGuiApplication>(argc, argv);
 }

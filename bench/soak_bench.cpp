@@ -8,6 +8,7 @@
 #include "angle_input.h"
 #include "application.h"
 #include "form1.h"
+#include "offscreen_main.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -126,9 +127,7 @@ BENCHMARK(BM_RunAfterMegabytePaste)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    UseOffscreenPlatformByDefault();
     TApplication application(argc, argv);
     Application->Initialize();
     Application->CreateForm(Form1);

@@ -2,6 +2,7 @@
 #include "convergence_chart.h"
 #include "cordic.h"
 #include "magnifier.h"
+#include "offscreen_main.h"
 #include "step_rows.h"
 
 #include <QApplication>
@@ -51,15 +52,5 @@ BENCHMARK(BM_MagnifierPaint)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInApplication<QApplication>(argc, argv);
 }

@@ -7,6 +7,7 @@
 // BM_ReportWholeRunAndPump: the same and then one event pump, where the deferred scroll to the
 // newest row and the repaint of the table happen.
 #include "cordic.h"
+#include "offscreen_main.h"
 #include "step_rows.h"
 #include "step_view.h"
 
@@ -50,9 +51,7 @@ void BM_ReportWholeRunAndPump(benchmark::State& state, TStepRows* rows, TStepVie
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    UseOffscreenPlatformByDefault();
     benchmark::Initialize(&argc, argv);
     QApplication application(argc, argv);
     QWidget owner;

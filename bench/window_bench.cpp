@@ -13,6 +13,7 @@
 // seconds (counter cpu_ms): a paused run waits for events and should use none measurably.
 #include "application.h"
 #include "form1.h"
+#include "offscreen_main.h"
 #include "step_view.h"
 
 #include <QApplication>
@@ -122,9 +123,7 @@ void RunPhase() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    UseOffscreenPlatformByDefault();
     benchmark::Initialize(&argc, argv);
     {
         QApplication bare(argc, argv);
