@@ -8,6 +8,7 @@
 #include "screen_fit.h"
 #include "step_follower.h"
 #include "step_view.h"
+#include "utf8_text.h"
 #include "ui_form1.h"
 
 #include <QAction>
@@ -48,10 +49,6 @@ constexpr auto kStepViewItem = "Zobraziť kroky…";
 constexpr auto kPlotToolTip = "Pravé tlačidlo alebo F2: kroky algoritmu";
 // Where the window's frame stands on the screen at start-up (left, top).
 constexpr QPoint kDesignPosition(269, 120);
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Replaces the field's text and shows its beginning, as a freshly filled field does.
 void SetFieldText(QLineEdit* field, std::string_view text) {
     field->setText(FromUtf8(text));
@@ -145,13 +142,9 @@ void TForm1::SetTabOrder() {
 // The step view follows every run; F2 anywhere in the window, or the plot's context menu, opens
 // it. Until it is opened nothing of it shows.
 void TForm1::SetUpStepView() {
-    steps_ = std::make_unique<TStepFollower>(this, [this] {
-        if (closed_) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        return !closed_;
-    });
+    // A held run sleeps until an event arrives.
+    steps_ = std::make_unique<TStepFollower>(
+        this, [this] { return PumpEvents(QEventLoop::WaitForMoreEvents); });
     auto* showSteps = new QAction(QString::fromUtf8(kStepViewItem), this);
     showSteps->setShortcut(QKeySequence(kStepViewKey));
     showSteps->setShortcutContext(Qt::WindowShortcut);
@@ -272,10 +265,14 @@ void TForm1::DrawStepFrame(long double theta, long double x, long double y, int 
 }
 
 bool TForm1::ProcessMessages() {
+    return PumpEvents(QEventLoop::AllEvents);
+}
+
+bool TForm1::PumpEvents(QEventLoop::ProcessEventsFlags flags) {
     if (closed_) {
         return false;
     }
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(flags);
     return !closed_;
 }
 

@@ -2,6 +2,7 @@
 
 #include "run.h"
 
+#include <QEventLoop>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -78,6 +79,8 @@ protected:
 
 private:
     void KeepOnScreen();
+    // Handles the pending events once (as `flags` say); false once the window has been closed.
+    bool PumpEvents(QEventLoop::ProcessEventsFlags flags);
     void SetDesignFont();
     void SetTabOrder();
     void SetUpStepView();

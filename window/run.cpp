@@ -15,23 +15,29 @@ std::string TraceLine(std::int32_t i, long double value) {
     return IntToStr(i) + ":" + FloatToStr(value);
 }
 
-// Tells the observer, if any, that the run has ended, however it leaves the scope.
-class TRunEndNotice {
+// Stands in when nobody follows the run: it holds nothing and hears nothing.
+class TNoObserver final : public IRunObserver {
 public:
-    explicit TRunEndNotice(IRunObserver* observer) : observer_(observer) {}
-    TRunEndNotice(const TRunEndNotice&) = delete;
-    TRunEndNotice& operator=(const TRunEndNotice&) = delete;
-    ~TRunEndNotice() {
-        if (observer_ != nullptr) {
-            observer_->RunEnded();
-        }
-    }
-
-private:
-    IRunObserver* observer_;
+    void RunStarted(long double) override {}
+    void StepNotified(const TCordicStep&) override {}
+    bool HoldAfterStep() override { return true; }
+    void RunCompleted(const TCordicResult&) override {}
+    void RunEnded() override {}
 };
 
-void ComputeOnWindow(IRunWindow& window, long double theta, IRunObserver* observer) {
+// Tells the observer that the run has ended, however it leaves the scope.
+class TRunEndNotice {
+public:
+    explicit TRunEndNotice(IRunObserver& observer) : observer_(observer) {}
+    TRunEndNotice(const TRunEndNotice&) = delete;
+    TRunEndNotice& operator=(const TRunEndNotice&) = delete;
+    ~TRunEndNotice() { observer_.RunEnded(); }
+
+private:
+    IRunObserver& observer_;
+};
+
+void ComputeOnWindow(IRunWindow& window, long double theta, IRunObserver& observer) {
     window.SetCosText(kTextComputing);
     window.SetSinText(kTextComputing);
     window.SetKcosText(kTextComputing);
@@ -42,24 +48,20 @@ void ComputeOnWindow(IRunWindow& window, long double theta, IRunObserver* observ
     const int cx = window.ImgWidth() / 2;
     const int cy = window.ImgHeight() / 2;
 
-    if (observer != nullptr) {
-        observer->RunStarted(theta);
-    }
+    observer.RunStarted(theta);
     const TRunEndNotice endNotice(observer);
     const auto [x, y, z] = CordicRotate(theta, [&](const TCordicStep& step) {
         window.AppendMemo1(TraceLine(step.i, step.x));
         window.AppendMemo2(TraceLine(step.i, step.y));
         window.DrawStepFrame(theta, step.x, step.y, cx, cy);
-        if (observer != nullptr) {
-            observer->StepNotified(step);
-        }
+        observer.StepNotified(step);
         // The pause: the slider is read again before every pump, so moving it acts at once.
         for (int j = 0; window.TbPosition() > j; ++j) {
             if (!window.ProcessMessages()) {
                 throw TWindowClosed{};
             }
         }
-        if (observer != nullptr && !observer->HoldAfterStep()) {
+        if (!observer.HoldAfterStep()) {
             throw TWindowClosed{};
         }
     });
@@ -69,14 +71,14 @@ void ComputeOnWindow(IRunWindow& window, long double theta, IRunObserver* observ
     window.SetKcosText(FloatToStr(cosl(theta)));
     window.SetKsinText(FloatToStr(sinl(theta)));
     window.SetStatusText(kTextDone);
-    if (observer != nullptr) {
-        observer->RunCompleted({x, y, z});
-    }
+    observer.RunCompleted({x, y, z});
 }
 
 } // namespace
 
 void RunComputation(IRunWindow& window, IRunObserver* observer) {
+    TNoObserver nobody;
+    IRunObserver& follower = observer != nullptr ? *observer : nobody;
     window.SetButton1Enabled(false);
     try {
         const std::string text = window.InputText();
@@ -89,7 +91,7 @@ void RunComputation(IRunWindow& window, IRunObserver* observer) {
             window.SetStatusText(kTextOutOfRange);
             break;
         case TAngleOutcome::Ok:
-            ComputeOnWindow(window, outcome.theta, observer);
+            ComputeOnWindow(window, outcome.theta, follower);
             break;
         }
     } catch (const TWindowClosed&) {

@@ -126,7 +126,8 @@ std::string StepCellText(const TStepRow& row, int column) {
         if (row.isResult) {
             return {};
         }
-        return std::string(row.sigma >= 0 ? kCounterClockwise : kClockwise);
+        // A residual of zero, of either sign, turns counter-clockwise, as the rotation does.
+        return std::string(row.z >= 0.0L ? kCounterClockwise : kClockwise);
     case kColumnAtan:
         return row.isResult ? std::string() : FloatToStr(row.atan);
     case kColumnZ:

@@ -11,8 +11,8 @@
 //
 // Columns, left to right:
 //   i          the step index; the result row reads "výsledok"
-//   smer       the step's direction: "+" for sigma +1 (z >= 0, counter-clockwise), "−" (U+2212)
-//              for -1; empty in the result row
+//   smer       the step's direction: "+" where z >= 0 (counter-clockwise), "−" (U+2212)
+//              otherwise; empty in the result row
 //   atan 2^-i  the step's rotation angle; empty in the result row
 //   z, x, y    the residual angle and the accumulators
 //   |x − cos|, |y − sin|   the distance to the library's cosine and sine

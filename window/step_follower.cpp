@@ -43,8 +43,6 @@ void PlaceBeside(QWidget* view, const QWidget* owner) {
 TStepFollower::TStepFollower(QWidget* owner, std::function<bool()> waitForEvents)
     : owner_(owner), waitForEvents_(std::move(waitForEvents)) {}
 
-TStepFollower::~TStepFollower() = default;
-
 void TStepFollower::ShowView() {
     if (view_ == nullptr) {
         view_ = new TStepView(rows_, owner_);
@@ -60,7 +58,6 @@ void TStepFollower::ShowView() {
 }
 
 void TStepFollower::RunStarted(long double theta) {
-    hold_.Resume();
     running_ = true;
     rows_.Start(theta);
     if (view_ != nullptr) {

@@ -22,7 +22,6 @@ public:
     // `owner`: the main window, whose child the view becomes. `waitForEvents`: handles the
     // window's events, blocking until some arrive; false once the main window has closed.
     TStepFollower(QWidget* owner, std::function<bool()> waitForEvents);
-    ~TStepFollower() override;
 
     // Shows the step view, creating it on first use beside the main window (as far as the
     // screen allows), and brings it to the front.
@@ -50,5 +49,5 @@ private:
     TStepRows rows_;
     TRunHold hold_;
     QPointer<TStepView> view_;
-    bool running_ = false;
+    bool running_ = false; // between RunStarted and RunEnded; every run ends unpaused
 };

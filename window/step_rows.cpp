@@ -12,28 +12,27 @@ void TStepRows::Start(long double theta) {
     rows_.reserve(kCordicSteps + 1);
 }
 
-void TStepRows::AddStep(const TCordicStep& step) {
+TStepRow TStepRows::RowOf(long double x, long double y, long double z) const {
     TStepRow row;
+    row.z = z;
+    row.x = x;
+    row.y = y;
+    row.errorX = fabsl(x - cos_);
+    row.errorY = fabsl(y - sin_);
+    return row;
+}
+
+void TStepRows::AddStep(const TCordicStep& step) {
+    TStepRow row = RowOf(step.x, step.y, step.z);
     row.i = step.i;
-    row.sigma = step.z >= 0.0L ? 1 : -1;
     row.atan = atanl(powl(2.0L, static_cast<long double>(-step.i)));
-    row.z = step.z;
-    row.x = step.x;
-    row.y = step.y;
-    row.errorX = fabsl(step.x - cos_);
-    row.errorY = fabsl(step.y - sin_);
     rows_.push_back(row);
 }
 
 void TStepRows::AddResult(const TCordicResult& result) {
-    TStepRow row;
+    TStepRow row = RowOf(result.x, result.y, result.z);
     row.isResult = true;
     row.i = kCordicSteps;
-    row.z = result.z;
-    row.x = result.x;
-    row.y = result.y;
-    row.errorX = fabsl(result.x - cos_);
-    row.errorY = fabsl(result.y - sin_);
     rows_.push_back(row);
 }
 

@@ -18,10 +18,8 @@
 struct TStepRow {
     bool isResult = false;   // the last row of a completed run
     std::int32_t i = 0;      // the step index; kCordicSteps in the result row
-    int sigma = 0;           // the step's direction, +1 (z >= 0, counter-clockwise) or -1; 0 in
-                             // the result row
     long double atan = 0.0L; // atanl(2^-i), the step's rotation angle; 0 in the result row
-    long double z = 0.0L;    // the residual angle
+    long double z = 0.0L;    // the residual angle; the step turns counter-clockwise when z >= 0
     long double x = 0.0L;    // the cosine accumulator
     long double y = 0.0L;    // the sine accumulator
     long double errorX = 0.0L; // |x - cosl(theta)|
@@ -53,6 +51,9 @@ public:
     const std::vector<TStepRow>& Rows() const { return rows_; }
 
 private:
+    // A row of the accumulators (x, y) and the residual z, with their distances to cos and sin.
+    TStepRow RowOf(long double x, long double y, long double z) const;
+
     bool started_ = false;
     long double theta_ = 0.0L;
     long double cos_ = 1.0L;

@@ -1,15 +1,12 @@
 #include "step_table_model.h"
 
 #include "step_cells.h"
+#include "utf8_text.h"
 
 #include <QFontDatabase>
 #include <array>
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // What each column means, for the header's tooltip.
 constexpr std::array<const char*, kStepColumns> kHeaderTips = {

@@ -4,6 +4,7 @@
 #include "step_cells.h"
 #include "step_table_model.h"
 #include "ui_step_view.h"
+#include "utf8_text.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -54,8 +55,7 @@ template <class Body> void Quietly(Body&& body) noexcept {
 }
 
 void SetClipboardText(const std::string& text) {
-    QGuiApplication::clipboard()->setText(
-        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    QGuiApplication::clipboard()->setText(FromUtf8(text));
 }
 
 } // namespace
