@@ -1,72 +1,21 @@
-// What a user meets in the main window around a run: the keyboard while a run goes, undo in the
-// trace panels, how trace entries wrap, the unit box's frame, the whole text of a result, and
-// where the window opens on a screen too small for its design position.
+// What a user meets in the main window around a run: undo in the trace panels, how trace entries
+// wrap, the unit box's frame, the whole text of a result, and where the window opens on a screen
+// too small for its design position. (Keys typed during a run are the e2e case_typing.)
 #include "angle_input.h"
 #include "conversions.h"
 #include "form_fixture.h"
 #include "screen_fit.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QGroupBox>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <QTimer>
 #include <gtest/gtest.h>
-#include <functional>
 #include <set>
 
 namespace {
 
 using TFormUsageTest = FormTest;
-
-// Starts a paced run the way `start` presses the button, types into whatever has the focus
-// during the pause, then lets the run finish.
-void TypeDuringARun(const std::function<void()>& start, QWidget*& focusDuringRun) {
-    QTimer::singleShot(kActDuringRunMs, QApplication::instance(), [&] {
-        focusDuringRun = QApplication::focusWidget();
-        QWidget* target = focusDuringRun != nullptr ? focusDuringRun : QApplication::activeWindow();
-        QTest::keyClicks(target, QStringLiteral("zz"));
-        QTest::keyClick(target, Qt::Key_Space);
-        QTest::keyClick(target, Qt::Key_Backspace);
-        QTest::keyClick(target, Qt::Key_Home);
-    });
-    start();
-}
-
-TEST_F(TFormUsageTest, KeysTypedDuringARunChangeNoFieldAndNoPanel) {
-    struct TStart {
-        const char* name;
-        std::function<void()> press;
-    };
-    const TStart starts[] = {
-        {"mouse click", [this] { ClickStart(); }},
-        {"Space on the focused button",
-         [this] {
-             Button1()->setFocus();
-             QTest::keyClick(Button1(), Qt::Key_Space);
-         }},
-    };
-    for (const TStart& start : starts) {
-        TypeAngle(QStringLiteral("30"));
-        SlideTo(Qt::Key_End);
-        QWidget* focusDuringRun = nullptr;
-        QTimer::singleShot(kActDuringRunMs * 2, QApplication::instance(),
-                           [this] { SlideTo(Qt::Key_Home); });
-        TypeDuringARun(start.press, focusDuringRun);
-
-        EXPECT_NE(focusDuringRun, Memo("Memo1")) << start.name;
-        for (const char* name : {"Memo1", "Memo2"}) {
-            const QStringList lines = Lines(Memo(name));
-            ASSERT_EQ(lines.size(), 54) << start.name << " " << name;
-            EXPECT_TRUE(lines.front().startsWith(QStringLiteral("0:"))) << start.name;
-            EXPECT_FALSE(Memo(name)->toPlainText().contains(u'z')) << start.name << " " << name;
-            EXPECT_FALSE(Memo(name)->toPlainText().contains(u' ')) << start.name << " " << name;
-        }
-        EXPECT_EQ(Field("Input")->text(), QStringLiteral("30")) << start.name;
-        EXPECT_EQ(form_->focusWidget(), Button1()) << start.name << ": the focus comes back";
-    }
-}
 
 TEST_F(TFormUsageTest, ComputedTraceLinesAreNotUndoableButTypingIs) {
     TypeAngle(QStringLiteral("30"));

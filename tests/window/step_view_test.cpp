@@ -140,12 +140,6 @@ INSTANTIATE_TEST_SUITE_P(
                     RunStateCase{"Paused", true, true, true, "Pokračovať"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(StepViewTest, StartsIdle) {
-    EXPECT_FALSE(Button("PauseButton")->isEnabled());
-    EXPECT_FALSE(Button("StepButton")->isEnabled());
-    EXPECT_EQ(Button("PauseButton")->text(), QString::fromUtf8("Pozastaviť"));
-}
-
 struct SignalCase {
     const char* name;
     std::function<void(StepViewTest&, QTableView*, QPushButton*, QPushButton*)> act;
