@@ -35,20 +35,13 @@ QRectF ViewSquare(const QRect& widget) {
 }
 
 QPointF Pixel(const QRectF& square, TViewPoint point) {
-    return {square.left() + static_cast<double>(point.right) * square.width(),
-            square.top() + static_cast<double>(point.down) * square.height()};
+    return TStepPlot::AtFraction(square, point.right, point.down);
 }
 
 void DrawDot(QPainter& painter, QPointF centre, qreal radius, const QColor& colour) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
     painter.drawEllipse(centre, radius, radius);
-}
-
-void DrawBackground(QPainter& painter, const QRect& widget, const QRectF& square,
-                    const QPalette& palette) {
-    painter.fillRect(widget, palette.window());
-    painter.fillRect(square, palette.base());
 }
 
 void DrawArc(QPainter& painter, const QRectF& square, const TMagnifierView& view) {

@@ -1,5 +1,6 @@
 #include "step_view.h"
 
+#include "guard.h"
 #include "settled_digits_delegate.h"
 #include "step_cells.h"
 #include "step_table_model.h"
@@ -20,7 +21,6 @@
 #include <QTimer>
 #include <algorithm>
 #include <array>
-#include <exception>
 #include <set>
 #include <string>
 #include <vector>
@@ -42,18 +42,6 @@ constexpr int kRowPadding = 6;
 constexpr int kTableHeight = 430;
 constexpr int kChartsHeight = 200;
 
-// Runs a handler's body so that no exception unwinds into the toolkit's frames; a failed
-// handler leaves its work undone and says so on the error output.
-template <class Body> void Quietly(Body&& body) noexcept {
-    try {
-        body();
-    } catch (const std::exception& error) {
-        qWarning("Kroky algoritmu CORDIC: %s", error.what());
-    } catch (...) {
-        qWarning("Kroky algoritmu CORDIC: unknown error");
-    }
-}
-
 void SetClipboardText(const std::string& text) {
     QGuiApplication::clipboard()->setText(FromUtf8(text));
 }
@@ -69,8 +57,8 @@ TStepView::TStepView(const TStepRows& rows, QWidget* owner)
     SetUpTable();
     SetUpShortcuts();
 
-    connect(ui_->PauseButton, &QPushButton::clicked, this, &TStepView::PauseClick);
-    connect(ui_->StepButton, &QPushButton::clicked, this, &TStepView::StepClick);
+    connect(ui_->PauseButton, &QPushButton::clicked, this, &TStepView::PauseToggled);
+    connect(ui_->StepButton, &QPushButton::clicked, this, &TStepView::StepRequested);
     connect(ui_->CopyButton, &QPushButton::clicked, this, &TStepView::CopyTableClick);
     ui_->StepTable->setFocus();
 }
@@ -108,8 +96,7 @@ void TStepView::SetUpTable() {
 
     connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TStepView::SelectionChanged);
-    connect(table->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &TStepView::TableScrolled);
+    connect(table->verticalScrollBar(), &QScrollBar::valueChanged, this, &TStepView::TableScrolled);
 }
 
 // Window-wide shortcuts reach the window before the focused control's own key handling, so the
@@ -125,7 +112,7 @@ void TStepView::SetUpShortcuts() {
 }
 
 void TStepView::RowsReset() {
-    Quietly([this] {
+    Guarded([this] {
         model_->RowsReset();
         followNewest_ = true;
         ui_->StepTable->scrollToTop();
@@ -136,7 +123,7 @@ void TStepView::RowsReset() {
 }
 
 void TStepView::RowAppended() {
-    Quietly([this] {
+    Guarded([this] {
         model_->RowAppended();
         ui_->Chart->RowsChanged();
         ui_->Magnifier->RowsChanged();
@@ -154,20 +141,12 @@ void TStepView::SetRunState(bool running, bool paused) {
     ui_->PauseButton->setText(QString::fromUtf8(paused ? kTextContinue : kTextPause));
 }
 
-void TStepView::PauseClick() {
-    emit PauseToggled();
-}
-
-void TStepView::StepClick() {
-    emit StepRequested();
-}
-
 void TStepView::CopyTableClick() {
-    Quietly([this] { SetClipboardText(StepTableTsv(rows_)); });
+    Guarded([this] { SetClipboardText(StepTableTsv(rows_)); });
 }
 
 void TStepView::SpacePressed() {
-    Quietly([this] {
+    Guarded([this] {
         // Space keeps pressing the button that has the focus.
         auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
         QAbstractButton* button = focused != nullptr ? focused : ui_->PauseButton;
@@ -178,7 +157,7 @@ void TStepView::SpacePressed() {
 }
 
 void TStepView::RightPressed() {
-    Quietly([this] {
+    Guarded([this] {
         if (ui_->StepButton->isEnabled()) {
             ui_->StepButton->click();
         }
@@ -186,7 +165,7 @@ void TStepView::RightPressed() {
 }
 
 void TStepView::CopySelection() {
-    Quietly([this] {
+    Guarded([this] {
         const QModelIndexList selected = ui_->StepTable->selectionModel()->selectedIndexes();
         std::set<std::size_t> rowSet;
         std::set<int> columnSet;
@@ -206,7 +185,7 @@ void TStepView::CopySelection() {
 }
 
 void TStepView::SelectionChanged() {
-    Quietly([this] {
+    Guarded([this] {
         const QItemSelectionModel* selection = ui_->StepTable->selectionModel();
         if (!selection->hasSelection()) {
             ui_->Magnifier->ShowRow(-1);

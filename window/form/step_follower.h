@@ -28,7 +28,6 @@ public:
     void ShowView();
     // The view, nullptr until it is first shown and after it has been destroyed.
     TStepView* View() const { return view_; }
-    const TStepRows& Rows() const { return rows_; }
 
     void RunStarted(long double theta) override;
     void StepNotified(const TCordicStep& step) override;

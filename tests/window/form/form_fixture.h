@@ -1,6 +1,7 @@
 #pragma once
 
 // The main window as the window tests open it, and the user's ways of setting up a run.
+#include "failure_channel.h"
 #include "form1.h"
 #include "image.h"
 #include "radio_group.h"
@@ -29,7 +30,7 @@ protected:
     template <class TForm = TForm1> void Open() {
         form_ = std::make_unique<TForm>();
         QObject::connect(
-            form_.get(), &TForm1::HandlerFailed, form_.get(),
+            &TFailureChannel::Instance(), &TFailureChannel::Failed, form_.get(),
             [this](const QString& message) { errors_.append(message); }, Qt::QueuedConnection);
         form_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
@@ -70,4 +71,3 @@ protected:
 inline QStringList Lines(QPlainTextEdit* memo) {
     return memo->toPlainText().split(u'\n');
 }
-

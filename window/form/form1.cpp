@@ -1,15 +1,15 @@
 #include "form1.h"
 
 #include "canvas.h"
-#include "handler_guard.h"
+#include "guard.h"
 #include "image.h"
 #include "label_fit.h"
 #include "plot.h"
 #include "screen_fit.h"
 #include "step_follower.h"
 #include "step_view.h"
-#include "utf8_text.h"
 #include "ui_form1.h"
+#include "utf8_text.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -156,17 +156,11 @@ void TForm1::SetUpStepView() {
 }
 
 void TForm1::ShowSteps() {
-    Guard([this] { steps_->ShowView(); });
+    Guarded([this] { steps_->ShowView(); });
 }
 
 TStepView* TForm1::StepView() const {
     return steps_->View();
-}
-
-template <class Handler> void TForm1::Guard(Handler&& handler) {
-    GuardHandler(std::forward<Handler>(handler), [this](const std::exception& exception) {
-        emit HandlerFailed(QString::fromUtf8(exception.what()));
-    });
 }
 
 void TForm1::FormCreate() {
@@ -174,7 +168,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::Button1Click() {
-    Guard([this] { RunComputation(*this, steps_.get()); });
+    Guarded([this] { RunComputation(*this, steps_.get()); });
 }
 
 QString TForm1::StatusText() const {
@@ -292,7 +286,7 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     }
     // The default button's part: a disabled start button swallows the key too.
     event->accept();
-    Guard([this] {
+    Guarded([this] {
         if (ui_->Button1->isEnabled()) {
             ui_->Button1->click();
         }
@@ -325,7 +319,7 @@ void TForm1::KeepOnScreen() {
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Guard([this] {
+    Guarded([this] {
         const int barHeight = ui_->Sb->height();
         ui_->Sb->setGeometry(0, height() - barHeight, width(), barHeight);
     });

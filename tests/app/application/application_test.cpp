@@ -1,5 +1,6 @@
 #include "application.h"
 #include "form1.h"
+#include "guard.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -104,12 +105,12 @@ TEST_F(ApplicationTest, RunShowsTheMainFormAndEndsWhenItIsClosed) {
     EXPECT_TRUE(shown);
 }
 
-TEST_F(ApplicationTest, HandledExceptionIsShownAfterTheHandlerInOrder) {
+TEST_F(ApplicationTest, GuardedFailuresAreShownAfterTheHandlerInOrder) {
     bool handlerDone = false;
     QStringList seenWhenHandlerDone;
     QTimer::singleShot(0, Application, [&] {
-        Application->HandleException(std::runtime_error("prvá"));
-        Application->HandleException(std::logic_error("druhá"));
+        Guarded([] { throw std::runtime_error("prvá"); });
+        Guarded([] { throw 42; });
         seenWhenHandlerDone = errors_;
         handlerDone = true;
     });
@@ -117,7 +118,20 @@ TEST_F(ApplicationTest, HandledExceptionIsShownAfterTheHandlerInOrder) {
     QTest::qWait(0);
     EXPECT_TRUE(handlerDone);
     EXPECT_TRUE(seenWhenHandlerDone.isEmpty());
-    EXPECT_EQ(errors_, (QStringList{QStringLiteral("prvá"), QStringLiteral("druhá")}));
+    EXPECT_EQ(errors_, (QStringList{QStringLiteral("prvá"), QStringLiteral("Neznáma chyba")}));
+}
+
+// A failing paint fails again at every repaint under the message box showing it.
+TEST_F(ApplicationTest, TheSameFailureWhileItIsShownIsShownOnce) {
+    Application->SetErrorDisplay([this](const QString& message) {
+        errors_.append(message);
+        ReportFailure("kreslenie zlyhalo");
+        QTest::qWait(0);
+    });
+    ReportFailure("kreslenie zlyhalo");
+    QTest::qWait(0);
+    QTest::qWait(0);
+    EXPECT_EQ(errors_, QStringList{QStringLiteral("kreslenie zlyhalo")});
 }
 
 // A main window whose plot fails: the start button's handler fails and the window reports it.
@@ -166,7 +180,7 @@ TEST_F(ApplicationTest, NotifyCatchesWhatEscapesAHandlerAndTheLoopGoesOn) {
 
 TEST_F(ApplicationTest, FailingErrorDisplayDoesNotEndTheLoop) {
     Application->SetErrorDisplay([](const QString&) { throw std::runtime_error("display"); });
-    Application->HandleException(std::runtime_error("chyba"));
+    ReportFailure("chyba");
     bool loopWentOn = false;
     QTimer::singleShot(0, Application, [&] { loopWentOn = true; });
     QTest::qWait(0);

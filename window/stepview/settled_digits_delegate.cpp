@@ -1,5 +1,6 @@
 #include "settled_digits_delegate.h"
 
+#include "guard.h"
 #include "step_table_model.h"
 
 #include <QApplication>
@@ -42,14 +43,11 @@ qreal DrawRun(QPainter* painter, const QRectF& line, qreal left, const QString& 
 
 void TSettledDigitsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                    const QModelIndex& index) const {
-    // Called from the view's paint event: nothing may escape into the toolkit.
-    try {
-        if (PaintSettled(painter, option, index)) {
-            return;
+    Guarded([&] {
+        if (!PaintSettled(painter, option, index)) {
+            QStyledItemDelegate::paint(painter, option, index);
         }
-        QStyledItemDelegate::paint(painter, option, index);
-    } catch (...) {
-    }
+    });
 }
 
 bool TSettledDigitsDelegate::PaintSettled(QPainter* painter, const QStyleOptionViewItem& option,
@@ -76,10 +74,9 @@ bool TSettledDigitsDelegate::PaintSettled(QPainter* painter, const QStyleOptionV
     if (width > textRect.width()) {
         return false; // the usual painting elides it
     }
-    const QRect line = QStyle::alignedRect(cell.direction, cell.displayAlignment,
-                                           QSize(static_cast<int>(std::ceil(width)),
-                                                 textRect.height()),
-                                           textRect);
+    const QRect line =
+        QStyle::alignedRect(cell.direction, cell.displayAlignment,
+                            QSize(static_cast<int>(std::ceil(width)), textRect.height()), textRect);
 
     const bool selected = (cell.state & QStyle::State_Selected) != 0;
     const QPalette::ColorGroup group = ColourGroup(cell);

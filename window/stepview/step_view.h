@@ -55,8 +55,6 @@ private:
     void SetUpTable();
     void SetUpShortcuts();
 
-    void PauseClick();
-    void StepClick();
     void CopyTableClick();
     void SpacePressed();
     void RightPressed();
@@ -68,6 +66,6 @@ private:
     std::unique_ptr<Ui::TStepView> ui_;
     const TStepRows& rows_;
     TStepTableModel* model_ = nullptr;
-    bool followNewest_ = true;    // the table shows the newest row as rows arrive
-    bool scrollPending_ = false;  // a scroll to the newest row waits for the event loop
+    bool followNewest_ = true;   // the table shows the newest row as rows arrive
+    bool scrollPending_ = false; // a scroll to the newest row waits for the event loop
 };

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QPainter;
+class QPalette;
 class TStepRows;
 
 // A painted view of the step rows of one run (see step_rows.h), the common part of the step
@@ -19,6 +20,12 @@ public:
     void SetRows(const TStepRows* rows);
     // The rows changed: schedules a repaint.
     void RowsChanged();
+
+    // The widget in the window's colour with the plotting area in the base colour.
+    static void DrawBackground(QPainter& painter, const QRect& widget, const QRectF& area,
+                               const QPalette& palette);
+    // The point a fraction `right` of the way across `area` and `down` of the way down.
+    static QPointF AtFraction(const QRectF& area, long double right, long double down);
 
 protected:
     explicit TStepPlot(QWidget* parent);

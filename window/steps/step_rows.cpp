@@ -3,7 +3,6 @@
 #include <cmath>
 
 void TStepRows::Start(long double theta) {
-    started_ = true;
     theta_ = theta;
     cos_ = cosl(theta);
     sin_ = sinl(theta);
@@ -34,8 +33,4 @@ void TStepRows::AddResult(const TCordicResult& result) {
     row.isResult = true;
     row.i = kCordicSteps;
     rows_.push_back(row);
-}
-
-bool TStepRows::Complete() const {
-    return !rows_.empty() && rows_.back().isResult;
 }

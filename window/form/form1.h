@@ -24,8 +24,8 @@ class TForm1;
 //
 // The start button runs one computation (RunComputation) on this window through IRunWindow. It
 // is the window's default button: Return or Enter anywhere but in a trace panel presses it while
-// it is enabled. Closing the window during a run ends the run at its next event pump. A
-// std::exception that leaves one of the window's handlers is reported by HandlerFailed.
+// it is enabled. Closing the window during a run ends the run at its next event pump. What
+// leaves one of the window's handlers is reported on the failure channel (guard.h).
 class TForm1 : public QWidget, public IRunWindow {
     Q_OBJECT
 
@@ -42,12 +42,6 @@ public:
     // The step view, nullptr until it is first opened.
     TStepView* StepView() const;
 
-signals:
-    // A std::exception left one of the window's handlers, with this message; the window goes on
-    // working. Connect it queued, so that whatever shows the message runs after the handler.
-    void HandlerFailed(const QString& message);
-
-public:
     // IRunWindow, on the controls of the same names; texts are UTF-8.
     std::string InputText() override;
     int TypItemIndex() override;
@@ -86,8 +80,6 @@ private:
     void SetUpStepView();
     void FormCreate();
     void Button1Click();
-    // Runs a handler of the window inside a guard that reports through HandlerFailed.
-    template <class Handler> void Guard(Handler&& handler);
 
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<TStepFollower> steps_;

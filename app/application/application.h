@@ -11,12 +11,13 @@
 class QWidget;
 
 // The application object: creates the windows, runs the event loop and is the one place where
-// errors that leave an event handler are shown to the user.
+// failures are shown to the user.
 //
 // The toolkit's widget libraries are built without exception tables, so a C++ exception must
-// never unwind through their frames: every handler of ours catches std::exception at its own
-// boundary and the window reports it through its HandlerFailed signal, which CreateForm connects
-// to the error display; the override of notify only catches what still escapes.
+// never unwind through their frames: everything of ours that the toolkit calls runs inside the
+// windows' guard (guard.h), which reports on the failure channel; the application shows what
+// arrives there once control is back in the event loop. The override of notify guards what
+// still escapes the same way.
 class TApplication : public QApplication {
     Q_OBJECT
 
@@ -35,15 +36,9 @@ public:
     // Creates a window of type TForm, stores it in `reference` and keeps it until the
     // application is destroyed. The first window created is the main window. Exceptions from
     // the window's construction propagate; `reference` is then left unchanged.
-    // A window that reports failed handlers through a HandlerFailed(QString) signal has it
-    // connected to ShowHandlerError.
     template <class TForm> void CreateForm(TForm*& reference) {
         auto form = std::make_unique<TForm>();
         TForm* created = form.get();
-        if constexpr (requires { &TForm::HandlerFailed; }) {
-            connect(created, &TForm::HandlerFailed, this, &TApplication::ShowHandlerError,
-                    Qt::QueuedConnection);
-        }
         AdoptForm(std::move(form));
         reference = created;
     }
@@ -58,32 +53,28 @@ public:
     void ProcessMessages();
 
     // Shows the exception's message with the error display now (outside the event loop).
+    // Failures inside the event loop arrive on the failure channel instead.
     void ShowException(const std::exception& exception);
-
-    // Shows the exception's message with the error display once control is back in the event
-    // loop, that is after the failing handler has returned. Safe to call inside any handler.
-    void HandleException(const std::exception& exception);
-
-    // Shows the message of an exception that left a window's handler, through a queued
-    // connection, so after that handler has returned.
-    void ShowHandlerError(const QString& message);
 
     // Replaces the error display; nullptr restores the default, a critical message box over
     // the main window titled with the application's name.
     void SetErrorDisplay(TErrorDisplay display);
 
-    // Delivers the event; a std::exception that escapes its handler goes to HandleException
-    // and the event counts as not handled.
+    // Delivers the event inside the guard: an exception that escapes its handler is reported
+    // on the failure channel and the event counts as not handled.
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
     void AdoptForm(std::unique_ptr<QWidget> form);
+    // Shows the message; while it is shown, the same message again (a failing paint repeated
+    // under the message box) is not shown twice.
     void DisplayError(const QString& message);
 
     QTranslator toolkitTexts_;
     std::vector<std::unique_ptr<QWidget>> forms_;
     QWidget* mainForm_ = nullptr;
     TErrorDisplay errorDisplay_;
+    QString shown_; // the message the error display is showing now
 };
 
 // The one application object while it exists, nullptr otherwise.

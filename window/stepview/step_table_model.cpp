@@ -1,5 +1,6 @@
 #include "step_table_model.h"
 
+#include "guard.h"
 #include "step_cells.h"
 #include "utf8_text.h"
 
@@ -61,11 +62,7 @@ int TStepTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant TStepTableModel::data(const QModelIndex& index, int role) const {
     // The view asks from its event handlers: a failure shows an empty cell.
-    try {
-        return CellData(index, role);
-    } catch (...) {
-        return QVariant();
-    }
+    return Guarded([&] { return CellData(index, role); }, [] { return QVariant(); });
 }
 
 QVariant TStepTableModel::CellData(const QModelIndex& index, int role) const {

@@ -36,9 +36,6 @@ public:
     // Appends the result row.
     void AddResult(const TCordicResult& result);
 
-    bool Started() const { return started_; }
-    // True once the result row is there.
-    bool Complete() const;
     long double Theta() const { return theta_; }
     long double Cos() const { return cos_; } // cosl(theta)
     long double Sin() const { return sin_; } // sinl(theta)
@@ -54,7 +51,6 @@ private:
     // A row of the accumulators (x, y) and the residual z, with their distances to cos and sin.
     TStepRow RowOf(long double x, long double y, long double z) const;
 
-    bool started_ = false;
     long double theta_ = 0.0L;
     long double cos_ = 1.0L;
     long double sin_ = 0.0L;

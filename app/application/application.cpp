@@ -1,6 +1,8 @@
 #include "application.h"
 
 #include "app_icon.h"
+#include "failure_channel.h"
+#include "guard.h"
 
 #include <QIcon>
 #include <QLibraryInfo>
@@ -25,6 +27,8 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     Q_ASSERT(Application == nullptr);
     Application = this;
     SetErrorDisplay(nullptr);
+    connect(&TFailureChannel::Instance(), &TFailureChannel::Failed, this,
+            &TApplication::DisplayError, Qt::QueuedConnection);
 }
 
 TApplication::~TApplication() {
@@ -58,16 +62,6 @@ void TApplication::ShowException(const std::exception& exception) {
     DisplayError(QString::fromUtf8(exception.what()));
 }
 
-void TApplication::HandleException(const std::exception& exception) {
-    QMetaObject::invokeMethod(
-        this, [this, message = QString::fromUtf8(exception.what())] { DisplayError(message); },
-        Qt::QueuedConnection);
-}
-
-void TApplication::ShowHandlerError(const QString& message) {
-    DisplayError(message);
-}
-
 void TApplication::SetErrorDisplay(TErrorDisplay display) {
     if (display) {
         errorDisplay_ = std::move(display);
@@ -79,12 +73,7 @@ void TApplication::SetErrorDisplay(TErrorDisplay display) {
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& exception) {
-        HandleException(exception);
-        return false;
-    }
+    return Guarded([&] { return QApplication::notify(receiver, event); }, [] { return false; });
 }
 
 void TApplication::AdoptForm(std::unique_ptr<QWidget> form) {
@@ -95,10 +84,15 @@ void TApplication::AdoptForm(std::unique_ptr<QWidget> form) {
 }
 
 void TApplication::DisplayError(const QString& message) {
+    if (message == shown_) {
+        return;
+    }
+    const QString outer = std::exchange(shown_, message);
     try {
         errorDisplay_(message);
     } catch (const std::exception& exception) {
         // The display itself failed: the console is the last place left to report to.
         qCritical("%s (while showing: %s)", exception.what(), qUtf8Printable(message));
     }
+    shown_ = outer;
 }

@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr auto At = &TStepPlot::AtFraction;
+
 constexpr QSize kDesignSize(360, 240);
 constexpr QSize kMinimumSize(240, 160);
 
@@ -77,11 +79,6 @@ QRectF PlotArea(const QRect& widget, const QFontMetrics& metrics) {
     return QRectF(widget).adjusted(left, top, -kRightMargin, -bottom);
 }
 
-QPointF At(const QRectF& plot, long double right, long double down) {
-    return {plot.left() + static_cast<double>(right) * plot.width(),
-            plot.top() + static_cast<double>(down) * plot.height()};
-}
-
 // A filled marker is only filled (an outline would be a second, costlier pass for each of the
 // hundred markers); a hollow one is an outline around `hollowFill`, of the same outer size.
 void DrawMarker(QPainter& painter, QPointF centre, TMarker marker, const QColor& colour,
@@ -101,12 +98,6 @@ void DrawMarker(QPainter& painter, QPointF centre, TMarker marker, const QColor&
     } else if (marker == TMarker::Square) {
         painter.drawRect(box);
     }
-}
-
-void DrawBackground(QPainter& painter, const QRect& widget, const QRectF& plot,
-                    const QPalette& palette) {
-    painter.fillRect(widget, palette.window());
-    painter.fillRect(plot, palette.base());
 }
 
 // A line at every decade, darker at the labelled ones, and a line at every tenth step.
@@ -154,8 +145,8 @@ void DrawAxes(QPainter& painter, const QRectF& plot, const QFontMetrics& metrics
 }
 
 // The curve through the rows' values, then its markers: hollow on the floor.
-void DrawSeries(QPainter& painter, const QRectF& plot, const TStepRows& rows,
-                const TSeries& series, const QColor& hollowFill) {
+void DrawSeries(QPainter& painter, const QRectF& plot, const TStepRows& rows, const TSeries& series,
+                const QColor& hollowFill) {
     QPolygonF line;
     line.reserve(static_cast<qsizetype>(rows.Count()));
     for (const TStepRow& row : rows.Rows()) {
@@ -249,8 +240,8 @@ void TConvergenceChart::Paint(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing);
     if (Rows() != nullptr) {
         painter.save();
-        painter.setClipRect(plot.adjusted(-kMarkerRadius - 1, -kMarkerRadius - 1,
-                                          kMarkerRadius + 1, kMarkerRadius + 1));
+        painter.setClipRect(plot.adjusted(-kMarkerRadius - 1, -kMarkerRadius - 1, kMarkerRadius + 1,
+                                          kMarkerRadius + 1));
         for (const TSeries& series : kSeries) {
             DrawSeries(painter, plot, *Rows(), series, colours.color(QPalette::Base));
         }
