@@ -111,11 +111,6 @@ TMagnifier::TMagnifier(QWidget* parent) : TStepPlot(parent) {
         "hrot vektora v zobrazenom kroku a hroty predchádzajúcich krokov"));
 }
 
-void TMagnifier::ShowRow(int index) {
-    shownIndex_ = std::max(index, -1);
-    update();
-}
-
 QSize TMagnifier::sizeHint() const {
     return kDesignSize;
 }
@@ -133,9 +128,7 @@ void TMagnifier::Paint(QPainter& painter) const {
         DrawFrame(painter, square);
         return;
     }
-    const std::size_t newest = rows->Count() - 1;
-    const std::size_t shown =
-        shownIndex_ < 0 ? newest : std::min(static_cast<std::size_t>(shownIndex_), newest);
+    const auto shown = static_cast<std::size_t>(ShownRow());
     const TStepRow& row = rows->Row(shown);
     const TMagnifierView view = ViewOfRow(*rows, row);
 

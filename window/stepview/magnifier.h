@@ -9,23 +9,16 @@
 // red, and the view's width in a corner. Step after step the view shrinks by half, so every
 // correction -- down to the 54th, at a width of a few 1e-16 -- moves the tip visibly.
 //
-// SetRows and RowsChanged come from TStepPlot.
+// SetRows, RowsChanged and ShowRow come from TStepPlot.
 class TMagnifier : public TStepPlot {
     Q_OBJECT
 
 public:
     explicit TMagnifier(QWidget* parent = nullptr);
 
-    // The index of the row to show; -1 (the start) follows the newest row. An index the rows
-    // do not reach (yet) shows the newest row.
-    void ShowRow(int index);
-
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 protected:
     void Paint(QPainter& painter) const override;
-
-private:
-    int shownIndex_ = -1;
 };

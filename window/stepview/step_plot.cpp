@@ -1,8 +1,10 @@
 #include "step_plot.h"
 
 #include "guard.h"
+#include "step_rows.h"
 
 #include <QPainter>
+#include <algorithm>
 
 TStepPlot::TStepPlot(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -15,6 +17,24 @@ void TStepPlot::SetRows(const TStepRows* rows) {
 
 void TStepPlot::RowsChanged() {
     update();
+}
+
+void TStepPlot::ShowRow(int index) {
+    shownIndex_ = std::max(index, -1);
+    update();
+}
+
+void TStepPlot::SetZoom(qreal factor) {
+    zoom_ = factor;
+    update();
+}
+
+int TStepPlot::ShownRow() const {
+    if (rows_ == nullptr || rows_->Count() == 0) {
+        return -1;
+    }
+    const int newest = static_cast<int>(rows_->Count()) - 1;
+    return shownIndex_ < 0 ? newest : std::min(shownIndex_, newest);
 }
 
 void TStepPlot::paintEvent(QPaintEvent* /*event*/) {

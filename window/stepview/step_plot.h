@@ -20,6 +20,12 @@ public:
     void SetRows(const TStepRows* rows);
     // The rows changed: schedules a repaint.
     void RowsChanged();
+    // The index of the row to show; -1 (the start) follows the newest row. An index the rows
+    // do not reach (yet) shows the newest row.
+    void ShowRow(int index);
+    // The projector zoom: line widths, markers and text drawn `factor` times their design size
+    // (1 to 3).
+    void SetZoom(qreal factor);
 
     // The widget in the window's colour with the plotting area in the base colour.
     static void DrawBackground(QPainter& painter, const QRect& widget, const QRectF& area,
@@ -31,6 +37,9 @@ protected:
     explicit TStepPlot(QWidget* parent);
 
     const TStepRows* Rows() const { return rows_; }
+    // The row ShowRow asks for, within the rows there are; -1 while there are none.
+    int ShownRow() const;
+    qreal Zoom() const { return zoom_; }
 
     void paintEvent(QPaintEvent* event) final;
     // Paints the whole widget (it is opaque) from the rows, which may be nullptr.
@@ -38,4 +47,6 @@ protected:
 
 private:
     const TStepRows* rows_ = nullptr;
+    int shownIndex_ = -1;
+    qreal zoom_ = 1.0;
 };
