@@ -1,11 +1,11 @@
 #pragma once
 
 // TLabExact: the values the laboratory's results are measured against, from MPFR: cos and sin
-// of an angle, atan2 and hypot of a point, each of extended inputs (held exactly) and correctly
-// rounded to extended. MPFR evaluates at kLabExactBits and rounds correctly to that precision;
-// the second rounding, to extended's 64 bits, could differ from a direct one only for a value
-// within 2^-192 of halfway between two extended numbers, and none of these functions comes that
-// close at an input where it matters.
+// of an angle, atan2 and hypot of a point, of extended inputs (held exactly), rounded to
+// extended. MPFR rounds correctly to kLabExactBits; mpfr_get_ld then rounds that to extended's
+// 64 bits (or fewer, among the subnormals). The two roundings differ from one correct rounding
+// only when the exact value lies within 2^-256 (relative) of a midpoint between two extended
+// numbers.
 
 #include <mpfr.h>
 

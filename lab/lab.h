@@ -41,11 +41,11 @@
 // Accuracy (errors in u: 2^-63 extended, 2^-52 double, 2^-23 single, 2^-F fixed point)
 //   The exact values are MPFR's cos and sin of theta as held in the format, or atan2 and hypot of
 //   the point as held, correctly rounded to extended (exact_values.h). After n steps |z_n| <=
-//   atan 2^-(n-1), so the error falls by half a step until the format's rounding takes over.
+//   atan 2^-(n-1), so the error halves with each step until the format's rounding takes over.
 //   Largest error over 1,001 angles -pi .. pi (LabSweep; fixed point 16/14 has no room for pi
 //   and keeps the 501 within +-pi/2):
 //       rotation          n = 14     n = 24     n = 53     n = 54     n = 64
-//       extended          1.1e15     1.05e12    2010       996        4.5
+//       extended          1.1e15     1.05e12    2.01e3     996        4.5
 //       double            5.38e11    5.11e8     3.73       3.71       3.71
 //       single            1000       2.3        2.3        2.3        2.3
 //       fixed 16/14       7.83       14.6       43.6       44.6       54.6

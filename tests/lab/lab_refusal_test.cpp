@@ -1,9 +1,6 @@
-#include "angle_input.h"
 #include "cordic.h"
-#include "lab.h"
+#include "lab_setups.h"
 
-#include <cmath>
-#include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
 #include <string>
@@ -14,27 +11,8 @@ namespace {
 constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
 constexpr long double kInfinity = std::numeric_limits<long double>::infinity();
 constexpr long double kExtendedPi = 0xc.90fdaa22168c235p-2L;
-
-TLabSetup Make(TLabMode mode, TLabArithmetic arithmetic, long double a, long double b = 0,
-               std::int32_t steps = 54, std::int32_t wordBits = 16, std::int32_t fraction = 14) {
-    TLabSetup setup;
-    setup.mode = mode;
-    setup.arithmetic = arithmetic;
-    setup.steps = steps;
-    setup.wordBits = wordBits;
-    setup.fractionBits = fraction;
-    setup.theta = a;
-    setup.x0 = a;
-    setup.y0 = b;
-    return setup;
-}
-
-constexpr TLabMode kRot = TLabMode::Rotation;
-constexpr TLabMode kVec = TLabMode::Vectoring;
-constexpr TLabArithmetic kExt = TLabArithmetic::Extended;
-constexpr TLabArithmetic kDbl = TLabArithmetic::Double;
-constexpr TLabArithmetic kSgl = TLabArithmetic::Single;
-constexpr TLabArithmetic kFix = TLabArithmetic::Fixed;
+constexpr auto kDouble = TLabArithmetic::Double;
+constexpr auto kSingle = TLabArithmetic::Single;
 
 struct RefusalCase {
     const char* name;
@@ -44,51 +22,40 @@ struct RefusalCase {
 
 class RefusalTest : public testing::TestWithParam<RefusalCase> {};
 
-TEST_P(RefusalTest, RefusesOrRuns) {
+TEST_P(RefusalTest, RefusesWithoutStatesOrRunsAllSteps) {
     const RefusalCase& c = GetParam();
     const TLabRun run = LabRun(c.setup);
     EXPECT_EQ(run.refusal, c.expected);
-    const std::size_t states = c.expected == TLabRefusal::None ? c.setup.steps + 1 : 0;
-    EXPECT_EQ(run.states.size(), states);
+    EXPECT_EQ(run.states.size(), c.expected == TLabRefusal::None ? c.setup.steps + 1 : 0u);
 }
+
+using enum TLabRefusal;
 
 INSTANTIATE_TEST_SUITE_P(
     Setups, RefusalTest,
     testing::Values(
-        RefusalCase{"NoSteps", Make(kRot, kExt, 0.5L, 0, 0), TLabRefusal::BadSetup},
-        RefusalCase{"SixtyFiveSteps", Make(kRot, kExt, 0.5L, 0, 65), TLabRefusal::BadSetup},
-        RefusalCase{"SevenBitWord", Make(kRot, kFix, 0.5L, 0, 54, 7, 4), TLabRefusal::BadSetup},
-        RefusalCase{"SixtyFiveBitWord", Make(kRot, kFix, 0.5L, 0, 54, 65, 4),
-                    TLabRefusal::BadSetup},
-        RefusalCase{"AllBitsFraction", Make(kRot, kFix, 0.5L, 0, 54, 16, 16),
-                    TLabRefusal::BadSetup},
-        RefusalCase{"NegativeFraction", Make(kRot, kFix, 0.5L, 0, 54, 16, -1),
-                    TLabRefusal::BadSetup},
-        RefusalCase{"BadSetupBeforeNaN", Make(kRot, kExt, kNaN, 0, 0), TLabRefusal::BadSetup},
-        RefusalCase{"WordIgnoredOutsideFixed", Make(kRot, kDbl, 0.5L, 0, 54, 0, 99),
-                    TLabRefusal::None},
-        RefusalCase{"NaNAngle", Make(kRot, kExt, kNaN), TLabRefusal::OutOfDomain},
-        RefusalCase{"InfiniteAngle", Make(kRot, kSgl, -kInfinity), TLabRefusal::OutOfDomain},
-        RefusalCase{"HugeAngle", Make(kRot, kExt, 1e4000L), TLabRefusal::OutOfDomain},
-        RefusalCase{"JustPastPi", Make(kRot, kExt, nextafterl(kExtendedPi, 4)),
-                    TLabRefusal::OutOfDomain},
-        RefusalCase{"MinusPi", Make(kRot, kExt, -kExtendedPi), TLabRefusal::None},
-        RefusalCase{"PiInSingle", Make(kRot, kSgl, kExtendedPi), TLabRefusal::None},
-        // 16/14 holds +-2 but not pi: an angle beyond pi/2 cannot be folded.
-        RefusalCase{"FoldWithoutRoomForPi", Make(kRot, kFix, 1.6L), TLabRefusal::DoesNotFit},
-        RefusalCase{"FoldWithRoomForPi", Make(kRot, kFix, 3.1L, 0, 54, 16, 13), TLabRefusal::None},
-        RefusalCase{"NaNPoint", Make(kVec, kExt, kNaN, 1), TLabRefusal::DoesNotFit},
-        RefusalCase{"InfinitePoint", Make(kVec, kExt, 1, kInfinity), TLabRefusal::DoesNotFit},
-        RefusalCase{"HugePointInExtended", Make(kVec, kExt, 1e4000L, 1), TLabRefusal::None},
-        RefusalCase{"HugePointInDouble", Make(kVec, kDbl, 1e4000L, 1), TLabRefusal::DoesNotFit},
-        RefusalCase{"HugePointInSingle", Make(kVec, kSgl, 1, 1e39L), TLabRefusal::DoesNotFit},
-        RefusalCase{"HugePointInFixed", Make(kVec, kFix, 1e4000L, 1, 54, 64, 0),
-                    TLabRefusal::DoesNotFit},
-        RefusalCase{"TwoInSixteenFourteen", Make(kVec, kFix, 2, 0), TLabRefusal::DoesNotFit},
-        RefusalCase{"Origin", Make(kVec, kExt, 0, 0), TLabRefusal::Origin},
-        RefusalCase{"NegativeZeroOrigin", Make(kVec, kDbl, -0.0L, -0.0L), TLabRefusal::Origin},
-        RefusalCase{"RoundsToOriginInFixed", Make(kVec, kFix, 1e-10L, -1e-10L),
-                    TLabRefusal::Origin}),
+        RefusalCase{"NoSteps", Rotation(0.5L, 0), BadSetup},
+        RefusalCase{"SixtyFiveSteps", Rotation(0.5L, 65), BadSetup},
+        RefusalCase{"SevenBitWord", Fixed(Rotation(0.5L), 7, 4), BadSetup},
+        RefusalCase{"AllBitsFraction", Fixed(Rotation(0.5L), 16, 16), BadSetup},
+        RefusalCase{"BadSetupBeforeNaN", Rotation(kNaN, 0), BadSetup},
+        RefusalCase{"NaNAngle", Rotation(kNaN), OutOfDomain},
+        RefusalCase{"InfiniteAngle", In(Rotation(-kInfinity), kSingle), OutOfDomain},
+        RefusalCase{"HugeAngle", Rotation(1e4000L), OutOfDomain},
+        RefusalCase{"JustPastPi", Rotation(nextafterl(kExtendedPi, 4)), OutOfDomain},
+        RefusalCase{"PiInSingle", In(Rotation(kExtendedPi), kSingle), None},
+        // 16/14 holds +-2 but not pi, so an angle beyond pi/2 cannot be folded.
+        RefusalCase{"FoldWithoutRoomForPi", Fixed(Rotation(1.6L), 16, 14), DoesNotFit},
+        RefusalCase{"FoldWithRoomForPi", Fixed(Rotation(3.1L), 16, 13), None},
+        RefusalCase{"NaNPoint", Vectoring(kNaN, 1), DoesNotFit},
+        RefusalCase{"HugePointInExtended", Vectoring(1e4000L, 1), None},
+        RefusalCase{"HugePointInDouble", In(Vectoring(1e4000L, 1), kDouble), DoesNotFit},
+        RefusalCase{"HugePointInSingle", In(Vectoring(1, 1e39L), kSingle), DoesNotFit},
+        RefusalCase{"HugePointInFixed", Fixed(Vectoring(1e4000L, 1), 64, 0), DoesNotFit},
+        RefusalCase{"TwoInSixteenFourteen", Fixed(Vectoring(2, 0), 16, 14), DoesNotFit},
+        RefusalCase{"Origin", Vectoring(0, 0), Origin},
+        RefusalCase{"NegativeZeroOrigin", In(Vectoring(-0.0L, -0.0L), kDouble), Origin},
+        RefusalCase{"RoundsToOriginInFixed", Fixed(Vectoring(1e-10L, -1e-10L), 16, 14), Origin}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Registers within their W bits and values that are exactly raw 2^-F, however the run wraps.
@@ -106,20 +73,20 @@ void ExpectRegistersInWord(const TLabRun& run, const TLabSetup& setup) {
 // The word-size extremes: UndefinedBehaviorSanitizer watches the shifts, sums and products.
 TEST(FixedExtremesTest, WordsOfEightAndSixtyFourBitsRunWithoutFault) {
     for (const TLabSetup& setup :
-         {Make(kRot, kFix, 0.5L, 0, 64, 64, 63), Make(kRot, kFix, -3, 0, 64, 64, 0),
-          Make(kVec, kFix, 9e18L, -9e18L, 64, 64, 0), Make(kVec, kFix, -0.75L, -0.5L, 64, 64, 61),
-          Make(kRot, kFix, -0.5L, 0, 64, 8, 7), Make(kVec, kFix, 127, -128, 64, 8, 0)}) {
+         {Fixed(Rotation(0.5L, 64), 64, 63), Fixed(Rotation(-3, 64), 64, 0),
+          Fixed(Vectoring(9e18L, -9e18L, 64), 64, 0), Fixed(Vectoring(-0.75L, -0.5L, 64), 64, 61),
+          Fixed(Rotation(-0.5L, 64), 8, 7), Fixed(Vectoring(127, -128, 64), 8, 0)}) {
         const TLabRun run = LabRun(setup);
-        ASSERT_EQ(run.refusal, TLabRefusal::None);
+        ASSERT_EQ(run.refusal, None);
         ExpectRegistersInWord(run, setup);
     }
 }
 
 // -2^63 has no positive counterpart in 64 bits: the fold's negation wraps it onto itself.
 TEST(FixedExtremesTest, MostNegativeRegisterWrapsInTheFold) {
-    const TLabSetup setup = Make(kVec, kFix, -8, 1, 16, 64, 60);
+    const TLabSetup setup = Fixed(Vectoring(-8, 1, 16), 64, 60);
     const TLabRun run = LabRun(setup);
-    ASSERT_EQ(run.refusal, TLabRefusal::None);
+    ASSERT_EQ(run.refusal, None);
     EXPECT_TRUE(run.states[0].overflow);
     EXPECT_EQ(run.states[0].rawX, std::numeric_limits<std::int64_t>::min());
     EXPECT_EQ(run.states[0].rawY, -(std::int64_t{1} << 60));
@@ -133,9 +100,7 @@ TEST(CoreAgreementTest, DefaultSetupRepeatsTheCoreRotation) {
         std::vector<TCordicStep> steps;
         const TCordicResult core =
             CordicRotate(theta, [&](const TCordicStep& step) { steps.push_back(step); });
-        TLabSetup setup;
-        setup.theta = theta;
-        const TLabRun run = LabRun(setup);
+        const TLabRun run = LabRun(Rotation(theta));
         ASSERT_EQ(run.states.size(), steps.size() + 1) << text;
         for (std::size_t i = 0; i < steps.size(); ++i) {
             EXPECT_EQ(run.states[i].x, steps[i].x) << text << " state " << i;

@@ -1,58 +1,11 @@
-#include "angle_input.h"
-#include "lab.h"
+#include "lab_setups.h"
 
-#include <cmath>
+#include <array>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
-
-// Degrees converted as the main window converts them (with the double pi), also beyond the
-// +-90 degrees its angle input accepts.
-long double Degrees(long double degrees) {
-    return (degrees * kPiDouble) * kOneOver180;
-}
-
-long double ErrorFirst(const TLabRun& run) {
-    return fabsl(run.first - run.exactFirst) / run.unit;
-}
-long double ErrorSecond(const TLabRun& run) {
-    return fabsl(run.second - run.exactSecond) / run.unit;
-}
-
-TLabSetup Rotation(long double theta, std::int32_t steps) {
-    TLabSetup setup;
-    setup.theta = theta;
-    setup.steps = steps;
-    return setup;
-}
-
-TLabSetup Vectoring(long double x0, long double y0, std::int32_t steps) {
-    TLabSetup setup;
-    setup.mode = TLabMode::Vectoring;
-    setup.x0 = x0;
-    setup.y0 = y0;
-    setup.steps = steps;
-    return setup;
-}
-
-TLabSetup Fixed(TLabSetup setup, std::int32_t wordBits, std::int32_t fractionBits) {
-    setup.arithmetic = TLabArithmetic::Fixed;
-    setup.wordBits = wordBits;
-    setup.fractionBits = fractionBits;
-    return setup;
-}
-
-// The index of the first state marked overflow, or -1.
-std::int32_t FirstWrap(const TLabRun& run) {
-    for (const TLabState& state : run.states) {
-        if (state.overflow) {
-            return state.i;
-        }
-    }
-    return -1;
-}
 
 // Results in extended, to the last bit.
 struct ExtendedCase {
@@ -108,34 +61,25 @@ TEST(ExtendedRunTest, ExactValuesAreCorrectlyRounded) {
     EXPECT_EQ(point.exactSecond, 5);
 }
 
-struct FixedState {
-    std::int64_t rawX, rawY, rawZ;
-    std::int32_t sigma;
-};
-
-void ExpectStates(const TLabRun& run, const std::vector<FixedState>& expected) {
-    ASSERT_GE(run.states.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
+// The first states' (rawX, rawY, rawZ, sigma).
+std::vector<std::array<std::int64_t, 4>> Registers(const TLabRun& run, std::size_t count) {
+    std::vector<std::array<std::int64_t, 4>> registers;
+    for (std::size_t i = 0; i < count && i < run.states.size(); ++i) {
         const TLabState& s = run.states[i];
-        EXPECT_EQ(s.i, static_cast<std::int32_t>(i));
-        EXPECT_EQ(s.rawX, expected[i].rawX) << "state " << i;
-        EXPECT_EQ(s.rawY, expected[i].rawY) << "state " << i;
-        EXPECT_EQ(s.rawZ, expected[i].rawZ) << "state " << i;
-        EXPECT_EQ(s.sigma, expected[i].sigma) << "state " << i;
+        registers.push_back({s.rawX, s.rawY, s.rawZ, s.sigma});
     }
+    return registers;
 }
 
 // K_14 = 0.607253... rounds to 9949 / 2^14, 30 degrees to 8579, atan 1 to 12868.
 TEST(FixedRunTest, SixteenBitRunOfThirtyDegrees) {
     const TLabRun run = LabRun(Fixed(Rotation(Degrees(30), 14), 16, 14));
-    ASSERT_EQ(run.refusal, TLabRefusal::None);
-    ExpectStates(run, {{9949, 0, 8579, 1},
-                       {9949, 9949, -4289, -1},
-                       {14923, 4975, 3307, 1},
-                       {13680, 8705, -707, -1},
-                       {14768, 6995, 1330, 1}});
-    EXPECT_EQ(run.states.back().rawX, 14191);
-    EXPECT_EQ(run.states.back().rawY, 8189);
+    EXPECT_EQ(Registers(run, 5),
+              (std::vector<std::array<std::int64_t, 4>>{{9949, 0, 8579, 1},
+                                                        {9949, 9949, -4289, -1},
+                                                        {14923, 4975, 3307, 1},
+                                                        {13680, 8705, -707, -1},
+                                                        {14768, 6995, 1330, 1}}));
     EXPECT_EQ(run.first, 0.86614990234375L);
     EXPECT_EQ(run.second, 0.49981689453125L);
     EXPECT_EQ(run.unit, 0x1p-14L);
@@ -148,57 +92,47 @@ TEST(FixedRunTest, SixteenBitRunOfThirtyDegrees) {
 // of +30: -39 >> 1 = -20 where 39 >> 1 = 19.
 TEST(FixedRunTest, EightBitRunsOfPlusAndMinusThirtyDegrees) {
     const TLabRun plus = LabRun(Fixed(Rotation(Degrees(30), 4), 8, 6));
-    ExpectStates(
-        plus,
-        {{39, 0, 34, 1}, {39, 39, -16, -1}, {58, 20, 14, 1}, {53, 34, -2, -1}, {57, 28, 6, 0}});
-    EXPECT_EQ(plus.first, 0.890625L);
-    EXPECT_EQ(plus.second, 0.4375L);
+    EXPECT_EQ(
+        Registers(plus, 5),
+        (std::vector<std::array<std::int64_t, 4>>{
+            {39, 0, 34, 1}, {39, 39, -16, -1}, {58, 20, 14, 1}, {53, 34, -2, -1}, {57, 28, 6, 0}}));
     const TLabRun minus = LabRun(Fixed(Rotation(Degrees(-30), 4), 8, 6));
-    ExpectStates(minus, {{39, 0, -34, -1},
-                         {39, -39, 16, 1},
-                         {59, -20, -14, -1},
-                         {54, -34, 2, 1},
-                         {59, -28, -6, 0}});
-    EXPECT_EQ(minus.first, 0.921875L);
+    EXPECT_EQ(Registers(minus, 5), (std::vector<std::array<std::int64_t, 4>>{{39, 0, -34, -1},
+                                                                             {39, -39, 16, 1},
+                                                                             {59, -20, -14, -1},
+                                                                             {54, -34, 2, 1},
+                                                                             {59, -28, -6, 0}}));
     EXPECT_EQ(minus.second, -0.4375L);
 }
 
 // 16/12 holds up to 8 - 2^-12; the vector (3, 4) grows by 1/K towards 8.23.
 TEST(FixedRunTest, PointThatGrowsPastTheWordWraps) {
     const TLabRun narrow = LabRun(Fixed(Vectoring(-3, -4, 16), 16, 12));
-    EXPECT_EQ(FirstWrap(narrow), 3);
+    EXPECT_EQ(FirstOverflow(narrow), 3);
     const TLabRun wide = LabRun(Fixed(Vectoring(-3, -4, 16), 16, 11));
-    EXPECT_EQ(FirstWrap(wide), -1);
+    EXPECT_EQ(FirstOverflow(wide), -1);
     EXPECT_EQ(wide.second, 5.00244140625L);
 }
 
 // 8/7 holds at most 127/128: the cosine of 0, approaching 1, wraps.
 TEST(FixedRunTest, CosineOfZeroWrapsInEightBitsWithSevenFractionBits) {
-    const TLabRun run = LabRun(Fixed(Rotation(0, 54), 8, 7));
-    ASSERT_EQ(run.refusal, TLabRefusal::None);
-    EXPECT_NE(FirstWrap(run), -1);
+    EXPECT_NE(FirstOverflow(LabRun(Fixed(Rotation(0, 54), 8, 7))), -1);
 }
 
 // On the negative x axis the sign of y's zero picks the end of the circle, as atan2 does.
 TEST(VectoringTest, SignedZeroOnTheNegativeAxisPicksPlusOrMinusPi) {
-    TLabSetup setup = Vectoring(-1, 0.0L, 64);
-    setup.arithmetic = TLabArithmetic::Double;
-    const TLabRun plus = LabRun(setup);
-    EXPECT_EQ(plus.exactFirst, 0xc.90fdaa22168c235p-2L);
-    EXPECT_GT(plus.first, 3.14L);
-    setup.y0 = -0.0L;
-    const TLabRun minus = LabRun(setup);
-    EXPECT_EQ(minus.exactFirst, -0xc.90fdaa22168c235p-2L);
-    EXPECT_LT(minus.first, -3.14L);
+    for (const long double zero : {0.0L, -0.0L}) {
+        const TLabRun run = LabRun(In(Vectoring(-1, zero, 64), TLabArithmetic::Double));
+        EXPECT_EQ(run.exactFirst, copysignl(0xc.90fdaa22168c235p-2L, zero));
+        EXPECT_NEAR(run.first, run.exactFirst, 0x1p-50L);
+    }
 }
 
 // (FLT_MAX, 0): step 0 turns it to (x, -x), step 1 makes x = 1.5 FLT_MAX.
 TEST(VectoringTest, FloatRegisterThatOverflowsMarksItsState) {
-    TLabSetup setup = Vectoring(0x1.fffffep127L, 0, 24);
-    setup.arithmetic = TLabArithmetic::Single;
-    const TLabRun run = LabRun(setup);
+    const TLabRun run = LabRun(In(Vectoring(0x1.fffffep127L, 0, 24), TLabArithmetic::Single));
     ASSERT_EQ(run.refusal, TLabRefusal::None);
-    EXPECT_EQ(FirstWrap(run), 2);
+    EXPECT_EQ(FirstOverflow(run), 2);
     EXPECT_TRUE(std::isinf(run.states[2].x));
 }
 
