@@ -16,9 +16,13 @@
 #include "constants.h"
 
 #include <array>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+
+// Double and float expressions evaluated in their own type (SSE), not in x87 registers.
+static_assert(FLT_EVAL_METHOD == 0, "double and float arithmetic must round to its own format");
 
 template <class T> class TFloatArithmetic {
 public:
