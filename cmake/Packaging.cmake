@@ -77,9 +77,11 @@ are Slovak.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries come from dpkg-shlibdeps over the binary. Beside them: the xcb platform plugin,
-# without which Qt opens no window on X (libqt6gui6 only recommends it); Qt's own Slovak
-# translations, loaded at start-up; and the window's font.
+# The libraries come from dpkg-shlibdeps over the binary: among them libmpfr6, which the
+# laboratory's engine (cordic_lab) links dynamically, so the binary names libmpfr.so.6 itself
+# and dpkg-shlibdeps adds "libmpfr6 (>= 3.1.3)" from the library's symbols file. Beside them:
+# the xcb platform plugin, without which Qt opens no window on X (libqt6gui6 only recommends
+# it); Qt's own Slovak translations, loaded at start-up; and the window's font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -39,10 +39,10 @@ as_root() {
     fi
 }
 
-# What building the program needs.
+# What building the program needs (libmpfr-dev: the laboratory's exact values).
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
                 qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-dejavu-core
-                librsvg2-bin)
+                librsvg2-bin libmpfr-dev)
 
 # What scripts/package needs beside the build: dpkg-shlibdeps (dpkg-dev, file) for the
 # package's library dependencies.

@@ -1,0 +1,116 @@
+#include "cordic.h"
+#include "lab_setups.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
+constexpr long double kInfinity = std::numeric_limits<long double>::infinity();
+constexpr long double kExtendedPi = 0xc.90fdaa22168c235p-2L;
+constexpr auto kDouble = TLabArithmetic::Double;
+constexpr auto kSingle = TLabArithmetic::Single;
+
+struct RefusalCase {
+    const char* name;
+    TLabSetup setup;
+    TLabRefusal expected;
+};
+
+class RefusalTest : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(RefusalTest, RefusesWithoutStatesOrRunsAllSteps) {
+    const RefusalCase& c = GetParam();
+    const TLabRun run = LabRun(c.setup);
+    EXPECT_EQ(run.refusal, c.expected);
+    EXPECT_EQ(run.states.size(), c.expected == TLabRefusal::None ? c.setup.steps + 1 : 0u);
+}
+
+using enum TLabRefusal;
+
+INSTANTIATE_TEST_SUITE_P(
+    Setups, RefusalTest,
+    testing::Values(
+        RefusalCase{"NoSteps", Rotation(0.5L, 0), BadSetup},
+        RefusalCase{"SixtyFiveSteps", Rotation(0.5L, 65), BadSetup},
+        RefusalCase{"SevenBitWord", Fixed(Rotation(0.5L), 7, 4), BadSetup},
+        RefusalCase{"AllBitsFraction", Fixed(Rotation(0.5L), 16, 16), BadSetup},
+        RefusalCase{"BadSetupBeforeNaN", Rotation(kNaN, 0), BadSetup},
+        RefusalCase{"NaNAngle", Rotation(kNaN), OutOfDomain},
+        RefusalCase{"InfiniteAngle", In(Rotation(-kInfinity), kSingle), OutOfDomain},
+        RefusalCase{"HugeAngle", Rotation(1e4000L), OutOfDomain},
+        RefusalCase{"JustPastPi", Rotation(nextafterl(kExtendedPi, 4)), OutOfDomain},
+        RefusalCase{"PiInSingle", In(Rotation(kExtendedPi), kSingle), None},
+        // 16/14 holds +-2 but not pi, so an angle beyond pi/2 cannot be folded.
+        RefusalCase{"FoldWithoutRoomForPi", Fixed(Rotation(1.6L), 16, 14), DoesNotFit},
+        RefusalCase{"FoldWithRoomForPi", Fixed(Rotation(3.1L), 16, 13), None},
+        RefusalCase{"NaNPoint", Vectoring(kNaN, 1), DoesNotFit},
+        RefusalCase{"HugePointInExtended", Vectoring(1e4000L, 1), None},
+        RefusalCase{"HugePointInDouble", In(Vectoring(1e4000L, 1), kDouble), DoesNotFit},
+        RefusalCase{"HugePointInSingle", In(Vectoring(1, 1e39L), kSingle), DoesNotFit},
+        RefusalCase{"HugePointInFixed", Fixed(Vectoring(1e4000L, 1), 64, 0), DoesNotFit},
+        RefusalCase{"TwoInSixteenFourteen", Fixed(Vectoring(2, 0), 16, 14), DoesNotFit},
+        RefusalCase{"Origin", Vectoring(0, 0), Origin},
+        RefusalCase{"NegativeZeroOrigin", In(Vectoring(-0.0L, -0.0L), kDouble), Origin},
+        RefusalCase{"RoundsToOriginInFixed", Fixed(Vectoring(1e-10L, -1e-10L), 16, 14), Origin}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Registers within their W bits and values that are exactly raw 2^-F, however the run wraps.
+void ExpectRegistersInWord(const TLabRun& run, const TLabSetup& setup) {
+    const long double top = ldexpl(1, setup.wordBits - 1);
+    for (const TLabState& s : run.states) {
+        for (auto [raw, value] : {std::pair{s.rawX, s.x}, {s.rawY, s.y}, {s.rawZ, s.z}}) {
+            EXPECT_GE(raw, -top);
+            EXPECT_LE(raw, top - 1);
+            EXPECT_EQ(value, ldexpl(raw, -setup.fractionBits));
+        }
+    }
+}
+
+// The word-size extremes: UndefinedBehaviorSanitizer watches the shifts, sums and products.
+TEST(FixedExtremesTest, WordsOfEightAndSixtyFourBitsRunWithoutFault) {
+    for (const TLabSetup& setup :
+         {Fixed(Rotation(0.5L, 64), 64, 63), Fixed(Rotation(-3, 64), 64, 0),
+          Fixed(Vectoring(9e18L, -9e18L, 64), 64, 0), Fixed(Vectoring(-0.75L, -0.5L, 64), 64, 61),
+          Fixed(Rotation(-0.5L, 64), 8, 7), Fixed(Vectoring(127, -128, 64), 8, 0)}) {
+        const TLabRun run = LabRun(setup);
+        ASSERT_EQ(run.refusal, None);
+        ExpectRegistersInWord(run, setup);
+    }
+}
+
+// -2^63 has no positive counterpart in 64 bits: the fold's negation wraps it onto itself.
+TEST(FixedExtremesTest, MostNegativeRegisterWrapsInTheFold) {
+    const TLabSetup setup = Fixed(Vectoring(-8, 1, 16), 64, 60);
+    const TLabRun run = LabRun(setup);
+    ASSERT_EQ(run.refusal, None);
+    EXPECT_TRUE(run.states[0].overflow);
+    EXPECT_EQ(run.states[0].rawX, std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(run.states[0].rawY, -(std::int64_t{1} << 60));
+    ExpectRegistersInWord(run, setup);
+}
+
+// The main window's setup is the main window's run: every state and both results, bit for bit.
+TEST(CoreAgreementTest, DefaultSetupRepeatsTheCoreRotation) {
+    for (const char* text : {"30", "-45", "89.999", "90", "-90", "0", "1e-30"}) {
+        const long double theta = ParseAngle(text, kUnitDegrees).theta;
+        std::vector<TCordicStep> steps;
+        const TCordicResult core =
+            CordicRotate(theta, [&](const TCordicStep& step) { steps.push_back(step); });
+        const TLabRun run = LabRun(Rotation(theta));
+        ASSERT_EQ(run.states.size(), steps.size() + 1) << text;
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            EXPECT_EQ(run.states[i].x, steps[i].x) << text << " state " << i;
+            EXPECT_EQ(run.states[i].y, steps[i].y) << text << " state " << i;
+            EXPECT_EQ(run.states[i].z, steps[i].z) << text << " state " << i;
+        }
+        EXPECT_EQ(run.states.back().z, core.z) << text;
+        EXPECT_EQ(run.first, core.x) << text;
+        EXPECT_EQ(run.second, core.y) << text;
+    }
+}
+
+} // namespace
