@@ -40,7 +40,7 @@ as_root() {
 }
 
 # What building the program needs.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
                 qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-dejavu-core
                 librsvg2-bin)
 

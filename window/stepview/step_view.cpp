@@ -1,9 +1,12 @@
 #include "step_view.h"
 
+#include "file_dialogs.h"
 #include "guard.h"
 #include "projector_zoom.h"
 #include "settled_digits_delegate.h"
 #include "step_cells.h"
+#include "step_export.h"
+#include "step_plot.h"
 #include "step_table_model.h"
 #include "ui_step_view.h"
 #include "utf8_text.h"
@@ -24,6 +27,7 @@
 #include <array>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -63,6 +67,10 @@ TStepView::TStepView(const TStepRows& rows, QWidget* owner)
     connect(ui_->PauseButton, &QPushButton::clicked, this, &TStepView::PauseToggled);
     connect(ui_->StepButton, &QPushButton::clicked, this, &TStepView::StepRequested);
     connect(ui_->CopyButton, &QPushButton::clicked, this, &TStepView::CopyTableClick);
+    export_ = std::make_unique<TStepExport>(std::make_unique<TFileDialogs>(this));
+    connect(ui_->SavePictureButton, &QPushButton::clicked, this, &TStepView::SavePictureClick);
+    connect(ui_->SaveStepsButton, &QPushButton::clicked, this, &TStepView::SaveStepsClick);
+    connect(ui_->SaveTableButton, &QPushButton::clicked, this, &TStepView::SaveTableClick);
     ui_->StepTable->setFocus();
 }
 
@@ -165,6 +173,28 @@ void TStepView::SetRunState(bool running, bool paused) {
 
 void TStepView::CopyTableClick() {
     Guarded([this] { SetClipboardText(StepTableTsv(rows_)); });
+}
+
+void TStepView::SetExportDialogs(std::unique_ptr<IExportDialogs> dialogs) {
+    export_->SetDialogs(std::move(dialogs));
+}
+
+int TStepView::ShownRow() const {
+    const int count = static_cast<int>(rows_.Count());
+    const int requested = ui_->Magnifier->RequestedRow();
+    return requested < 0 ? count - 1 : std::min(requested, count - 1);
+}
+
+void TStepView::SavePictureClick() {
+    Guarded([this] { export_->SavePicture(Plots(), ShownRow()); });
+}
+
+void TStepView::SaveStepsClick() {
+    Guarded([this] { export_->SaveAllSteps(Plots(), static_cast<int>(rows_.Count())); });
+}
+
+void TStepView::SaveTableClick() {
+    Guarded([this] { export_->SaveTable(rows_); });
 }
 
 void TStepView::SpacePressed() {
