@@ -100,23 +100,4 @@ TEST_F(ProjectorZoomTest, F11TogglesFullScreenAndEscapeLeavesIt) {
     EXPECT_TRUE(window_->isVisible());
 }
 
-TEST_F(ProjectorZoomTest, EscapeOutsideFullScreenIsLeftToTheWindow) {
-    int escapes = 0;
-    struct TCounter : QObject {
-        int* count;
-        explicit TCounter(int* c) : count(c) {}
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::KeyPress &&
-                static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-                ++*count;
-            }
-            return false;
-        }
-    } counter(&escapes);
-    label_->installEventFilter(&counter);
-    Press({kEscape});
-    EXPECT_EQ(escapes, 1);
-    EXPECT_EQ(zoom_->Percent(), 100);
-}
-
 } // namespace
