@@ -22,8 +22,9 @@ TStepRows ThirtyDegreeRun() {
 // One paint of a widget showing a complete 30-degree run, at its design size. A run at full
 // speed appends 55 rows in a few milliseconds and repaints at most once per event pump, so a
 // paint well under a millisecond never holds the run up.
-void PaintRun(benchmark::State& state, QWidget& widget) {
-    widget.resize(widget.sizeHint());
+void PaintRun(benchmark::State& state, TStepPlot& widget, qreal zoom = 1.0) {
+    widget.SetZoom(zoom);
+    widget.resize(widget.sizeHint() * zoom);
     QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         widget.render(&image);
@@ -48,6 +49,24 @@ void BM_MagnifierPaint(benchmark::State& state) {
     PaintRun(state, magnifier);
 }
 BENCHMARK(BM_MagnifierPaint)->Unit(benchmark::kMicrosecond);
+
+// The same at the projector zoom of 300 %, the widgets three times their design size: three
+// times the lines' width and the markers', nine times the pixels.
+void BM_ConvergenceChartPaintZoom300(benchmark::State& state) {
+    const TStepRows rows = ThirtyDegreeRun();
+    TConvergenceChart chart;
+    chart.SetRows(&rows);
+    PaintRun(state, chart, 3.0);
+}
+BENCHMARK(BM_ConvergenceChartPaintZoom300)->Unit(benchmark::kMicrosecond);
+
+void BM_MagnifierPaintZoom300(benchmark::State& state) {
+    const TStepRows rows = ThirtyDegreeRun();
+    TMagnifier magnifier;
+    magnifier.SetRows(&rows);
+    PaintRun(state, magnifier, 3.0);
+}
+BENCHMARK(BM_MagnifierPaintZoom300)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -39,8 +39,9 @@ as_root() {
     fi
 }
 
-# What building the program needs (libmpfr-dev: the laboratory's exact values).
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+# What building the program needs (qt6-svg-dev: pictures saved as SVG; libmpfr-dev: the
+# laboratory's exact values).
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
                 qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-dejavu-core
                 librsvg2-bin libmpfr-dev)
 

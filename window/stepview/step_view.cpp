@@ -1,8 +1,12 @@
 #include "step_view.h"
 
+#include "file_dialogs.h"
 #include "guard.h"
+#include "projector_zoom.h"
 #include "settled_digits_delegate.h"
 #include "step_cells.h"
+#include "step_export.h"
+#include "step_plot.h"
 #include "step_table_model.h"
 #include "ui_step_view.h"
 #include "utf8_text.h"
@@ -23,6 +27,7 @@
 #include <array>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -56,10 +61,16 @@ TStepView::TStepView(const TStepRows& rows, QWidget* owner)
     ui_->Splitter->setSizes({kTableHeight, kChartsHeight});
     SetUpTable();
     SetUpShortcuts();
+    zoom_ = new TProjectorZoom(this);
+    connect(zoom_, &TProjectorZoom::Changed, this, &TStepView::ZoomChanged);
 
     connect(ui_->PauseButton, &QPushButton::clicked, this, &TStepView::PauseToggled);
     connect(ui_->StepButton, &QPushButton::clicked, this, &TStepView::StepRequested);
     connect(ui_->CopyButton, &QPushButton::clicked, this, &TStepView::CopyTableClick);
+    export_ = std::make_unique<TStepExport>(std::make_unique<TFileDialogs>(this));
+    connect(ui_->SavePictureButton, &QPushButton::clicked, this, &TStepView::SavePictureClick);
+    connect(ui_->SaveStepsButton, &QPushButton::clicked, this, &TStepView::SaveStepsClick);
+    connect(ui_->SaveTableButton, &QPushButton::clicked, this, &TStepView::SaveTableClick);
     ui_->StepTable->setFocus();
 }
 
@@ -73,8 +84,17 @@ void TStepView::SetUpTable() {
     table->setItemDelegateForColumn(kColumnX, delegate);
     table->setItemDelegateForColumn(kColumnY, delegate);
 
-    // Every size is set once here, from the fonts: nothing is measured as rows arrive.
-    const QFont numberFont = TStepTableModel::NumberFont();
+    SizeTable();
+    connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TStepView::SelectionChanged);
+    connect(table->verticalScrollBar(), &QScrollBar::valueChanged, this, &TStepView::TableScrolled);
+}
+
+// Every size is set here, from the fonts, once and at every change of the zoom: nothing is
+// measured as rows arrive.
+void TStepView::SizeTable() {
+    QTableView* table = ui_->StepTable;
+    const QFont numberFont = model_->CellFont();
     QFont boldFont = numberFont;
     boldFont.setBold(true);
     const QFontMetrics plain(numberFont);
@@ -93,10 +113,20 @@ void TStepView::SetUpTable() {
     rowHeader->setMinimumSectionSize(rowHeight);
     rowHeader->setDefaultSectionSize(rowHeight);
     rowHeader->setSectionResizeMode(QHeaderView::Fixed);
+}
 
-    connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &TStepView::SelectionChanged);
-    connect(table->verticalScrollBar(), &QScrollBar::valueChanged, this, &TStepView::TableScrolled);
+void TStepView::ZoomChanged(qreal factor) {
+    Guarded([this, factor] {
+        model_->SetZoom(factor);
+        SizeTable();
+        for (TStepPlot* plot : Plots()) {
+            plot->SetZoom(factor);
+        }
+    });
+}
+
+std::vector<TStepPlot*> TStepView::Plots() const {
+    return {ui_->Chart, ui_->Magnifier};
 }
 
 // Window-wide shortcuts reach the window before the focused control's own key handling, so the
@@ -143,6 +173,28 @@ void TStepView::SetRunState(bool running, bool paused) {
 
 void TStepView::CopyTableClick() {
     Guarded([this] { SetClipboardText(StepTableTsv(rows_)); });
+}
+
+void TStepView::SetExportDialogs(std::unique_ptr<IExportDialogs> dialogs) {
+    export_->SetDialogs(std::move(dialogs));
+}
+
+int TStepView::ShownRow() const {
+    const int count = static_cast<int>(rows_.Count());
+    const int requested = ui_->Magnifier->RequestedRow();
+    return requested < 0 ? count - 1 : std::min(requested, count - 1);
+}
+
+void TStepView::SavePictureClick() {
+    Guarded([this] { export_->SavePicture(Plots(), ShownRow()); });
+}
+
+void TStepView::SaveStepsClick() {
+    Guarded([this] { export_->SaveAllSteps(Plots(), static_cast<int>(rows_.Count())); });
+}
+
+void TStepView::SaveTableClick() {
+    Guarded([this] { export_->SaveTable(rows_); });
 }
 
 void TStepView::SpacePressed() {

@@ -4,7 +4,12 @@
 
 #include <QWidget>
 #include <memory>
+#include <vector>
 
+class IExportDialogs;
+class TProjectorZoom;
+class TStepExport;
+class TStepPlot;
 class TStepTableModel;
 namespace Ui {
 class TStepView;
@@ -13,12 +18,19 @@ class TStepView;
 // The step view "Kroky algoritmu CORDIC": a second, non-modal window that shows what the
 // rotation does at every step of a run. It holds the step table (TStepTableModel, with the
 // settled digits of x and y marked by TSettledDigitsDelegate), the convergence chart and the
-// magnifier, and the buttons "Pozastaviť"/"Pokračovať", "Ďalší krok" and "Kopírovať tabuľku",
-// built from the Designer layout step_view.ui.
+// magnifier, and the buttons "Pozastaviť"/"Pokračovať", "Ďalší krok", "Kopírovať tabuľku" and
+// the three saving ones, built from the Designer layout step_view.ui.
 //
 // The view reads the rows it is given and is told when they change; it never changes the run
 // itself: its pause and step buttons only emit PauseToggled and StepRequested, and the owner
 // reports the resulting state back through SetRunState.
+//
+// The projector zoom (projector_zoom.h) enlarges the view's texts, the table's rows and columns
+// and the plots' lines, markers and texts up to 300 %; F11 shows the view full screen.
+//
+// "Uložiť obrázok…" (Ctrl+S), "Uložiť všetky kroky…" (Ctrl+Shift+S) and "Uložiť tabuľku…"
+// (Ctrl+T) save the plots of the shown step as a picture, a picture of every step, and the table
+// as CSV (step_export.h).
 //
 // Keys, anywhere in the window: Space presses the focused button, and elsewhere does what the
 // pause button does; the right arrow does what "Ďalší krok" does (both only while their button
@@ -46,6 +58,8 @@ public:
     // Enables the pause and step buttons while a run is going; the pause button reads
     // "Pokračovať" while paused and "Pozastaviť" otherwise.
     void SetRunState(bool running, bool paused);
+    // Replaces the dialogs that saving asks (tests answer them without a window).
+    void SetExportDialogs(std::unique_ptr<IExportDialogs> dialogs);
 
 signals:
     void PauseToggled();  // the pause/continue button or Space
@@ -53,9 +67,18 @@ signals:
 
 private:
     void SetUpTable();
+    void SizeTable();
     void SetUpShortcuts();
+    void ZoomChanged(qreal factor);
+    // The view's plots, left to right.
+    std::vector<TStepPlot*> Plots() const;
 
     void CopyTableClick();
+    void SavePictureClick();
+    void SaveStepsClick();
+    void SaveTableClick();
+    // The row the plots show; -1 while there is none.
+    int ShownRow() const;
     void SpacePressed();
     void RightPressed();
     void CopySelection();
@@ -66,6 +89,8 @@ private:
     std::unique_ptr<Ui::TStepView> ui_;
     const TStepRows& rows_;
     TStepTableModel* model_ = nullptr;
+    TProjectorZoom* zoom_ = nullptr;
+    std::unique_ptr<TStepExport> export_;
     bool followNewest_ = true;   // the table shows the newest row as rows arrive
     bool scrollPending_ = false; // a scroll to the newest row waits for the event loop
 };
