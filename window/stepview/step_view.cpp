@@ -38,9 +38,12 @@ constexpr std::array<int, kStepColumns> kColumnCharacters = {8, 1, 27, 27, 27, 2
 constexpr int kCellPadding = 16;
 // Room above and below a row's text.
 constexpr int kRowPadding = 6;
-// The first split between the table and the chart row, in pixels of height.
+// The first split between the table and the chart row, in pixels of height, and between the
+// table and the vector plot's panel, in pixels of width.
 constexpr int kTableHeight = 430;
 constexpr int kChartsHeight = 200;
+constexpr int kTableWidth = 800;
+constexpr int kLessonWidth = 360;
 
 void SetClipboardText(const std::string& text) {
     QGuiApplication::clipboard()->setText(FromUtf8(text));
@@ -53,7 +56,9 @@ TStepView::TStepView(const TStepRows& rows, QWidget* owner)
     ui_->setupUi(this);
     ui_->Chart->SetRows(&rows_);
     ui_->Magnifier->SetRows(&rows_);
+    ui_->VectorPlot->SetRows(&rows_);
     ui_->Splitter->setSizes({kTableHeight, kChartsHeight});
+    ui_->TopSplitter->setSizes({kTableWidth, kLessonWidth});
     SetUpTable();
     SetUpShortcuts();
 
@@ -118,6 +123,7 @@ void TStepView::RowsReset() {
         ui_->StepTable->scrollToTop();
         ui_->Chart->RowsChanged();
         ui_->Magnifier->RowsChanged();
+        ui_->VectorPlot->RowsChanged();
         ui_->Magnifier->ShowRow(-1);
     });
 }
@@ -127,6 +133,7 @@ void TStepView::RowAppended() {
         model_->RowAppended();
         ui_->Chart->RowsChanged();
         ui_->Magnifier->RowsChanged();
+        ui_->VectorPlot->RowsChanged();
         // One scroll for all the rows that arrive before the event loop runs again.
         if (followNewest_ && !scrollPending_) {
             scrollPending_ = true;
