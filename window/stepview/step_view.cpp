@@ -15,8 +15,11 @@
 #include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSignalBlocker>
+#include <QSlider>
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
@@ -49,6 +52,14 @@ void SetClipboardText(const std::string& text) {
     QGuiApplication::clipboard()->setText(FromUtf8(text));
 }
 
+// The index of the shown row, "výsledok" for the result row, nothing without rows.
+QString StepNumberText(const TStepRows& rows, int shown) {
+    if (shown < 0) {
+        return {};
+    }
+    return FromUtf8(StepCellText(rows.Row(static_cast<std::size_t>(shown)), kColumnIndex));
+}
+
 } // namespace
 
 TStepView::TStepView(const TStepRows& rows, QWidget* owner)
@@ -65,6 +76,8 @@ TStepView::TStepView(const TStepRows& rows, QWidget* owner)
     connect(ui_->PauseButton, &QPushButton::clicked, this, &TStepView::PauseToggled);
     connect(ui_->StepButton, &QPushButton::clicked, this, &TStepView::StepRequested);
     connect(ui_->CopyButton, &QPushButton::clicked, this, &TStepView::CopyTableClick);
+    connect(ui_->StepSlider, &QSlider::valueChanged, this, &TStepView::SliderMoved);
+    ShowPickedStep(false);
     ui_->StepTable->setFocus();
 }
 
@@ -112,6 +125,12 @@ void TStepView::SetUpShortcuts() {
     connect(space, &QShortcut::activated, this, &TStepView::SpacePressed);
     auto* right = new QShortcut(QKeySequence(Qt::Key_Right), this);
     connect(right, &QShortcut::activated, this, &TStepView::RightPressed);
+    auto* left = new QShortcut(QKeySequence(Qt::Key_Left), this);
+    connect(left, &QShortcut::activated, this, &TStepView::LeftPressed);
+    auto* home = new QShortcut(QKeySequence(Qt::Key_Home), this);
+    connect(home, &QShortcut::activated, this, &TStepView::HomePressed);
+    auto* end = new QShortcut(QKeySequence(Qt::Key_End), this);
+    connect(end, &QShortcut::activated, this, &TStepView::EndPressed);
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &TStepView::CopySelection);
 }
@@ -124,7 +143,8 @@ void TStepView::RowsReset() {
         ui_->Chart->RowsChanged();
         ui_->Magnifier->RowsChanged();
         ui_->VectorPlot->RowsChanged();
-        ui_->Magnifier->ShowRow(-1);
+        picked_ = -1;
+        ShowPickedStep(false);
     });
 }
 
@@ -134,6 +154,9 @@ void TStepView::RowAppended() {
         ui_->Chart->RowsChanged();
         ui_->Magnifier->RowsChanged();
         ui_->VectorPlot->RowsChanged();
+        if (picked_ < 0) {
+            ShowPickedStep(false);
+        }
         // One scroll for all the rows that arrive before the event loop runs again.
         if (followNewest_ && !scrollPending_) {
             scrollPending_ = true;
@@ -146,6 +169,15 @@ void TStepView::SetRunState(bool running, bool paused) {
     ui_->PauseButton->setEnabled(running);
     ui_->StepButton->setEnabled(running);
     ui_->PauseButton->setText(QString::fromUtf8(paused ? kTextContinue : kTextPause));
+    paused_ = running && paused;
+}
+
+int TStepView::NewestRow() const {
+    return static_cast<int>(rows_.Count()) - 1;
+}
+
+int TStepView::ShownStep() const {
+    return picked_ < 0 ? NewestRow() : std::min(picked_, NewestRow());
 }
 
 void TStepView::CopyTableClick() {
@@ -165,10 +197,77 @@ void TStepView::SpacePressed() {
 
 void TStepView::RightPressed() {
     Guarded([this] {
-        if (ui_->StepButton->isEnabled()) {
+        const int shown = ShownStep();
+        if (shown < NewestRow()) {
+            ShowStep(shown + 1, true);
+        } else if (paused_ && ui_->StepButton->isEnabled()) {
+            ShowStep(-1, true);
             ui_->StepButton->click();
         }
     });
+}
+
+void TStepView::LeftPressed() {
+    Guarded([this] {
+        if (ShownStep() > 0) {
+            ShowStep(ShownStep() - 1, true);
+        }
+    });
+}
+
+void TStepView::HomePressed() {
+    Guarded([this] {
+        if (rows_.Count() > 0) {
+            ShowStep(0, true);
+        }
+    });
+}
+
+void TStepView::EndPressed() {
+    Guarded([this] { ShowStep(-1, true); });
+}
+
+void TStepView::SliderMoved(int value) {
+    Guarded([this, value] { ShowStep(value, true); });
+}
+
+void TStepView::ShowStep(int index, bool selectRow) {
+    picked_ = index < 0 || index >= NewestRow() ? -1 : index;
+    if (picked_ < 0 && selectRow) {
+        followNewest_ = true;
+        ScrollToNewest();
+    }
+    ShowPickedStep(selectRow);
+}
+
+// Tells every part of the view the shown row; with `selectRow`, a picked row becomes the
+// table's selection and following the newest clears it.
+void TStepView::ShowPickedStep(bool selectRow) {
+    const int shown = ShownStep();
+    ui_->VectorPlot->ShowRow(picked_);
+    ui_->Magnifier->ShowRow(picked_);
+    ui_->Chart->ShowRow(picked_);
+    {
+        const QSignalBlocker blocker(ui_->StepSlider);
+        ui_->StepSlider->setValue(std::max(shown, 0));
+    }
+    ui_->StepNumber->setText(StepNumberText(rows_, shown));
+    if (picked_ >= 0) {
+        followNewest_ = false; // the picked row stays in view
+    }
+    if (!selectRow) {
+        return;
+    }
+    const QScopedValueRollback selecting(selecting_, true);
+    QItemSelectionModel* selection = ui_->StepTable->selectionModel();
+    if (picked_ < 0) {
+        selection->clearSelection();
+        return;
+    }
+    const QModelIndex index = model_->index(picked_, kColumnIndex);
+    selection->setCurrentIndex(index,
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    ui_->StepTable->scrollTo(index);
 }
 
 void TStepView::CopySelection() {
@@ -191,23 +290,30 @@ void TStepView::CopySelection() {
     });
 }
 
+// The user's selection picks its current row, or else its first; an empty one follows the newest.
 void TStepView::SelectionChanged() {
     Guarded([this] {
+        if (selecting_) {
+            return;
+        }
         const QItemSelectionModel* selection = ui_->StepTable->selectionModel();
         if (!selection->hasSelection()) {
-            ui_->Magnifier->ShowRow(-1);
+            picked_ = -1;
+            ShowPickedStep(false);
             return;
         }
         const QModelIndex current = selection->currentIndex();
         if (current.isValid() && selection->isSelected(current)) {
-            ui_->Magnifier->ShowRow(current.row());
-            return;
+            picked_ = current.row();
+        } else {
+            const QModelIndexList selected = selection->selectedIndexes();
+            picked_ = std::min_element(selected.begin(), selected.end(),
+                                       [](const QModelIndex& a, const QModelIndex& b) {
+                                           return a.row() < b.row();
+                                       })
+                          ->row();
         }
-        const QModelIndexList selected = selection->selectedIndexes();
-        const auto first = std::min_element(
-            selected.begin(), selected.end(),
-            [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-        ui_->Magnifier->ShowRow(first->row());
+        ShowPickedStep(false);
     });
 }
 

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTableView>
 #include <QTest>
 #include <functional>
@@ -146,12 +147,11 @@ TEST_P(StepViewRunStateTest, EnablesPauseAndStepAndNamesThePauseButton) {
     EXPECT_TRUE(Button("CopyButton")->isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    States, StepViewRunStateTest,
-    testing::Values(RunStateCase{"Idle", false, false, false, "Pozastaviť"},
-                    RunStateCase{"Running", true, false, true, "Pozastaviť"},
-                    RunStateCase{"Paused", true, true, true, "Pokračovať"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(States, StepViewRunStateTest,
+                         testing::Values(RunStateCase{"Idle", false, false, false, "Pozastaviť"},
+                                         RunStateCase{"Running", true, false, true, "Pozastaviť"},
+                                         RunStateCase{"Paused", true, true, true, "Pokračovať"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct SignalCase {
     const char* name;
@@ -171,35 +171,34 @@ TEST_P(StepViewSignalTest, EmitsOnlyItsSignalOnce) {
     Run("30", 10);
     view_->SetRunState(true, true);
     Table()->setFocus();
-    Select(2, 1, 2, 1); // a current cell that the right arrow would move
+    Select(9, 1, 9, 1); // the newest row's cell, a current cell the right arrow would move
     GetParam().act(*this, Table(), Button("PauseButton"), Button("StepButton"));
     EXPECT_EQ(pauses.count(), GetParam().pause ? 1 : 0);
     EXPECT_EQ(steps.count(), GetParam().pause ? 0 : 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, StepViewSignalTest,
-    testing::Values(SignalCase{"PauseButton",
-                               [](auto&, auto*, QPushButton* pause, auto*) {
-                                   QTest::mouseClick(pause, Qt::LeftButton);
-                               },
-                               true},
-                    SignalCase{"SpaceInTheTable",
-                               [](auto&, QTableView* table, auto*, auto*) {
-                                   QTest::keyClick(table, Qt::Key_Space);
-                               },
-                               true},
-                    SignalCase{"StepButton",
-                               [](auto&, auto*, auto*, QPushButton* step) {
-                                   QTest::mouseClick(step, Qt::LeftButton);
-                               },
-                               false},
-                    SignalCase{"RightArrowInTheTable",
-                               [](auto&, QTableView* table, auto*, auto*) {
-                                   QTest::keyClick(table, Qt::Key_Right);
-                               },
-                               false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Controls, StepViewSignalTest,
+                         testing::Values(SignalCase{"PauseButton",
+                                                    [](auto&, auto*, QPushButton* pause, auto*) {
+                                                        QTest::mouseClick(pause, Qt::LeftButton);
+                                                    },
+                                                    true},
+                                         SignalCase{"SpaceInTheTable",
+                                                    [](auto&, QTableView* table, auto*, auto*) {
+                                                        QTest::keyClick(table, Qt::Key_Space);
+                                                    },
+                                                    true},
+                                         SignalCase{"StepButton",
+                                                    [](auto&, auto*, auto*, QPushButton* step) {
+                                                        QTest::mouseClick(step, Qt::LeftButton);
+                                                    },
+                                                    false},
+                                         SignalCase{"RightArrowInTheTable",
+                                                    [](auto&, QTableView* table, auto*, auto*) {
+                                                        QTest::keyClick(table, Qt::Key_Right);
+                                                    },
+                                                    false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StepViewTest, KeysDoNothingOutsideARun) {
     QSignalSpy pauses(view_, &TStepView::PauseToggled);
@@ -329,3 +328,79 @@ TEST_F(StepViewTest, MarksSettledDigitsInGreenButNotOnASelectedCell) {
 }
 
 } // namespace
+
+// Showing any step: a run of 10 steps (rows 0 .. 9), the view at `start` (-1: following the
+// newest) and the run going or paused; then one key.
+struct ShowCase {
+    const char* name;
+    int start;
+    bool paused;
+    Qt::Key key;
+    int shown;
+    bool selected; // the shown row is the table's selection; otherwise nothing is selected
+    int steps;     // StepRequested
+};
+
+void PrintTo(const ShowCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class StepViewShowTest : public StepViewTest, public testing::WithParamInterface<ShowCase> {};
+
+TEST_P(StepViewShowTest, KeyShowsTheStepInTheSliderAndTheTable) {
+    QSignalSpy steps(view_, &TStepView::StepRequested);
+    Run("30", 10);
+    view_->SetRunState(true, GetParam().paused);
+    if (GetParam().start >= 0) {
+        Control<QSlider>("StepSlider")->setValue(GetParam().start);
+    }
+    Table()->setFocus();
+    QTest::keyClick(Table(), GetParam().key);
+    EXPECT_EQ(view_->ShownStep(), GetParam().shown);
+    EXPECT_EQ(Control<QSlider>("StepSlider")->value(), GetParam().shown);
+    const QModelIndexList selected = Table()->selectionModel()->selectedRows();
+    if (GetParam().selected) {
+        ASSERT_EQ(selected.size(), 1);
+        EXPECT_EQ(selected.front().row(), GetParam().shown);
+    } else {
+        EXPECT_TRUE(selected.isEmpty());
+    }
+    EXPECT_EQ(steps.count(), GetParam().steps);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, StepViewShowTest,
+    testing::Values(
+        ShowCase{"HomeShowsStepZero", -1, false, Qt::Key_Home, 0, true, 0},
+        ShowCase{"EndFollowsTheNewest", 3, false, Qt::Key_End, 9, false, 0},
+        ShowCase{"LeftShowsTheStepBefore", -1, false, Qt::Key_Left, 8, true, 0},
+        ShowCase{"LeftStopsAtStepZero", 0, true, Qt::Key_Left, 0, true, 0},
+        ShowCase{"RightInThePastShowsTheNextStep", 3, true, Qt::Key_Right, 4, true, 0},
+        ShowCase{"RightOntoTheNewestFollowsIt", 8, true, Qt::Key_Right, 9, false, 0},
+        ShowCase{"RightAtTheNewestOfAPausedRunTakesAStep", -1, true, Qt::Key_Right, 9, false, 1},
+        ShowCase{"RightAtTheNewestOfAGoingRunDoesNothing", -1, false, Qt::Key_Right, 9, false, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StepViewTest, ClickedRowStaysShownWhileRowsArriveUntilEnd) {
+    Run("30", 10);
+    QCoreApplication::processEvents();
+    const QRect cell = Table()->visualRect(Table()->model()->index(5, kColumnX));
+    QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(view_->ShownStep(), 5);
+    EXPECT_EQ(Control<QSlider>("StepSlider")->value(), 5);
+    AppendSteps(10, 20);
+    EXPECT_EQ(view_->ShownStep(), 5);
+    QTest::keyClick(Table(), Qt::Key_End);
+    AppendSteps(20, 30);
+    EXPECT_EQ(view_->ShownStep(), 29);
+    EXPECT_EQ(Control<QSlider>("StepSlider")->value(), 29);
+}
+
+TEST_F(StepViewTest, SliderBeyondTheRowsFollowsTheNewest) {
+    Run("30", 10);
+    Control<QSlider>("StepSlider")->setValue(40);
+    EXPECT_EQ(view_->ShownStep(), 9);
+    EXPECT_EQ(Control<QSlider>("StepSlider")->value(), 9);
+    AppendSteps(10, 12);
+    EXPECT_EQ(view_->ShownStep(), 11);
+}
