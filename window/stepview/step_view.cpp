@@ -8,6 +8,7 @@
 #include "utf8_text.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -26,6 +27,7 @@
 #include <array>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -77,6 +79,9 @@ TStepView::TStepView(const TStepRows& rows, QWidget* owner)
     connect(ui_->StepButton, &QPushButton::clicked, this, &TStepView::StepRequested);
     connect(ui_->CopyButton, &QPushButton::clicked, this, &TStepView::CopyTableClick);
     connect(ui_->StepSlider, &QSlider::valueChanged, this, &TStepView::SliderMoved);
+    connect(ui_->GuessBox, &QCheckBox::toggled, this, &TStepView::GuessingToggled);
+    connect(ui_->GuessPlusButton, &QPushButton::clicked, this, [this] { GuessPressed(+1); });
+    connect(ui_->GuessMinusButton, &QPushButton::clicked, this, [this] { GuessPressed(-1); });
     ShowPickedStep(false);
     ui_->StepTable->setFocus();
 }
@@ -131,6 +136,18 @@ void TStepView::SetUpShortcuts() {
     connect(home, &QShortcut::activated, this, &TStepView::HomePressed);
     auto* end = new QShortcut(QKeySequence(Qt::Key_End), this);
     connect(end, &QShortcut::activated, this, &TStepView::EndPressed);
+    for (const auto& [key, button] : {std::pair{Qt::Key_Plus, ui_->GuessPlusButton},
+                                      std::pair{Qt::Key_Minus, ui_->GuessMinusButton}}) {
+        auto* guess = new QShortcut(QKeySequence(key), this);
+        guess->setAutoRepeat(false);
+        connect(guess, &QShortcut::activated, button, [button] {
+            Guarded([button] {
+                if (button->isEnabled()) {
+                    button->click();
+                }
+            });
+        });
+    }
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &TStepView::CopySelection);
 }
@@ -170,6 +187,38 @@ void TStepView::SetRunState(bool running, bool paused) {
     ui_->StepButton->setEnabled(running);
     ui_->PauseButton->setText(QString::fromUtf8(paused ? kTextContinue : kTextPause));
     paused_ = running && paused;
+}
+
+void TStepView::SetQuiz(const TDirectionQuiz* quiz) {
+    quiz_ = quiz;
+    model_->SetQuiz(quiz);
+    const TStepRows& rows = rows_;
+    ui_->VectorPlot->SetDirectionHidden([quiz, &rows](int row) {
+        return quiz != nullptr && row >= 0 && static_cast<std::size_t>(row) < rows.Count() &&
+               !rows.Row(static_cast<std::size_t>(row)).isResult &&
+               quiz->Mark(rows.Row(static_cast<std::size_t>(row)).i) == TGuessMark::Open;
+    });
+    QuizChanged();
+}
+
+void TStepView::QuizChanged() {
+    Guarded([this] {
+        const bool asking = quiz_ != nullptr && quiz_->Asking();
+        {
+            const QSignalBlocker blocker(ui_->GuessBox);
+            ui_->GuessBox->setChecked(quiz_ != nullptr && quiz_->On());
+        }
+        ui_->GuessPlusButton->setEnabled(asking);
+        ui_->GuessMinusButton->setEnabled(asking);
+        ui_->ScoreLabel->setText(quiz_ != nullptr ? FromUtf8(quiz_->ScoreText())
+                                                  : ui_->ScoreLabel->text());
+        model_->QuizChanged();
+        ui_->VectorPlot->RowsChanged();
+    });
+}
+
+void TStepView::GuessPressed(int sign) {
+    Guarded([this, sign] { emit DirectionGuessed(sign); });
 }
 
 int TStepView::NewestRow() const {

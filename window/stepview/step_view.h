@@ -1,5 +1,6 @@
 #pragma once
 
+#include "direction_quiz.h"
 #include "step_rows.h"
 
 #include <QWidget>
@@ -35,6 +36,11 @@ class TStepView;
 // with the header row first; a selection is copied as the rectangle of every row and column that
 // holds a selected cell.
 //
+// Guessing the direction: the check box "Hádaj smer" emits GuessingToggled, and while the quiz
+// (SetQuiz) asks about a step, the buttons "+" and "−" and the keys + and − emit
+// DirectionGuessed; the step's "smer" cell reads "?" and the vector plot leaves its turn out
+// until the answer. The label "Skóre" shows the quiz's score.
+//
 // While rows arrive the table keeps the newest row in view, unless the user has scrolled away
 // from the bottom or picked a row; scrolling back to the bottom follows again.
 class TStepView : public QWidget {
@@ -53,12 +59,19 @@ public:
     // Enables the pause and step buttons while a run is going; the pause button reads
     // "Pokračovať" while paused and "Pozastaviť" otherwise.
     void SetRunState(bool running, bool paused);
+    // The quiz whose questions, marks and score the view shows; nullptr shows none. It must
+    // outlive the view or be replaced before it goes.
+    void SetQuiz(const TDirectionQuiz* quiz);
+    // The quiz changed: a question opened or was answered or dropped, or it was turned on or off.
+    void QuizChanged();
     // The index of the row shown; -1 while there is none.
     int ShownStep() const;
 
 signals:
-    void PauseToggled();  // the pause/continue button or Space
-    void StepRequested(); // "Ďalší krok" or the right arrow
+    void PauseToggled();             // the pause/continue button or Space
+    void StepRequested();            // "Ďalší krok" or the right arrow
+    void GuessingToggled(bool on);   // "Hádaj smer"
+    void DirectionGuessed(int sign); // +1 for "+", -1 for "−"
 
 private:
     void SetUpTable();
@@ -71,6 +84,7 @@ private:
     void HomePressed();
     void EndPressed();
     void SliderMoved(int value);
+    void GuessPressed(int sign);
     // Shows row `index` and picks it, or follows the newest row for -1 and an index past it;
     // with `selectRow` the row is also made the table's selection.
     void ShowStep(int index, bool selectRow);
@@ -84,6 +98,7 @@ private:
     std::unique_ptr<Ui::TStepView> ui_;
     const TStepRows& rows_;
     TStepTableModel* model_ = nullptr;
+    const TDirectionQuiz* quiz_ = nullptr;
     bool followNewest_ = true;   // the table shows the newest row as rows arrive
     bool scrollPending_ = false; // a scroll to the newest row waits for the event loop
     int picked_ = -1;            // the row the user picked; -1 follows the newest

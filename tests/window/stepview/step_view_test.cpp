@@ -1,14 +1,17 @@
 #include "angle_input.h"
 #include "cordic.h"
+#include "direction_quiz.h"
 #include "step_cells.h"
 #include "step_rows.h"
 #include "step_table_model.h"
 #include "step_view.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -403,4 +406,35 @@ TEST_F(StepViewTest, SliderBeyondTheRowsFollowsTheNewest) {
     EXPECT_EQ(Control<QSlider>("StepSlider")->value(), 9);
     AppendSteps(10, 12);
     EXPECT_EQ(view_->ShownStep(), 11);
+}
+
+// The view over a quiz that the test's stand-in for the owner turns on and answers.
+TEST_F(StepViewTest, AskedStepReadsAQuestionMarkUntilAKeyAnswersIt) {
+    TDirectionQuiz quiz;
+    view_->SetQuiz(&quiz);
+    QObject::connect(view_, &TStepView::GuessingToggled, [&](bool on) { quiz.SetOn(on); });
+    QObject::connect(view_, &TStepView::DirectionGuessed, [&](int sign) {
+        quiz.Answer(sign);
+        view_->QuizChanged();
+    });
+    QTest::mouseClick(Control<QCheckBox>("GuessBox"), Qt::LeftButton);
+    ASSERT_TRUE(quiz.On());
+    quiz.Start();
+    Run("30", 2);
+    const TStepRow& asked = rows_.Row(1); // step 1 turns clockwise
+    quiz.StepNotified({asked.i, asked.x, asked.y, asked.z});
+    view_->QuizChanged();
+
+    const QModelIndex sigma = Table()->model()->index(1, kColumnSigma);
+    EXPECT_EQ(sigma.data().toString(), QStringLiteral("?"));
+    EXPECT_TRUE(Button("GuessPlusButton")->isEnabled());
+    Table()->setFocus();
+    QTest::keyClick(Table(), Qt::Key_Minus);
+    EXPECT_EQ(sigma.data().toString(), QString::fromUtf8("\u2212 \u2713"));
+    EXPECT_EQ(Control<QLabel>("ScoreLabel")->text(), QString::fromUtf8("Spr\u00e1vne: 1 z 1"));
+    EXPECT_EQ(Control<QLabel>("ScoreLabel")->accessibleName(), QString::fromUtf8("Sk\u00f3re"));
+    EXPECT_FALSE(Button("GuessPlusButton")->isEnabled());
+    QSignalSpy guesses(view_, &TStepView::DirectionGuessed);
+    QTest::keyClick(Table(), Qt::Key_Plus);
+    EXPECT_EQ(guesses.count(), 0) << "no question is open";
 }
