@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QVector>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
@@ -34,9 +35,8 @@ constexpr qreal kCaptionPadding = 4.0;
 // The turn's arc lies at this fraction of the shown vector's length, inside the vector.
 constexpr long double kTurnRadiusShare = 0.55L;
 constexpr int kTurnSamples = 64;
-// Points of the unit circle's right half, from -pi/2 to pi/2 and a little beyond.
-constexpr int kCircleSamples = 181;
-constexpr long double kCircleOvershoot = 0.2L;
+// The unit circle's right half, from -pi/2 to pi/2 and this far beyond, in radians.
+constexpr double kCircleOvershoot = 0.2;
 
 // The main window plot's colours, with a lighter red for the vectors already passed.
 constexpr QColor kAxisColour(150, 150, 150);
@@ -71,17 +71,16 @@ void DrawAxes(QPainter& painter, const QRectF& region, qreal zoom) {
                      Pixel(region, RegionPoint(0.0L, kRegionTop)));
 }
 
+// The arc of the unit circle from -pi/2 - overshoot to pi/2 + overshoot.
 void DrawCircle(QPainter& painter, const QRectF& region, qreal zoom) {
-    const long double half = std::numbers::pi_v<long double> / 2 + kCircleOvershoot;
-    QPolygonF circle;
-    circle.reserve(kCircleSamples);
-    for (int k = 0; k < kCircleSamples; ++k) {
-        const long double angle = -half + 2 * half * k / (kCircleSamples - 1);
-        circle.append(Pixel(region, RegionPointAt(angle, 1.0L)));
-    }
+    const QPointF corner = Pixel(region, RegionPoint(-1.0L, 1.0L));
+    const QRectF bounds(corner, Pixel(region, RegionPoint(1.0L, -1.0L)));
+    constexpr int kSixteenthsOfDegree = 16;
+    const double half = (std::numbers::pi / 2 + kCircleOvershoot) * 180 / std::numbers::pi;
     painter.setPen(QPen(kCircleColour, kCirclePenWidth * zoom));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(circle);
+    painter.drawArc(bounds, qRound(-half * kSixteenthsOfDegree),
+                    qRound(2 * half * kSixteenthsOfDegree));
 }
 
 void DrawTarget(QPainter& painter, const QRectF& region, long double theta, qreal zoom) {
@@ -93,11 +92,14 @@ void DrawTarget(QPainter& painter, const QRectF& region, long double theta, qrea
 
 void DrawEarlierVectors(QPainter& painter, const QRectF& region, const TStepRows& rows,
                         std::size_t shown, qreal zoom) {
-    painter.setPen(QPen(kEarlierColour, kEarlierPenWidth * zoom));
+    QVector<QLineF> lines;
+    lines.reserve(static_cast<qsizetype>(shown));
     for (std::size_t index = 0; index < shown; ++index) {
         const TStepRow& row = rows.Row(index);
-        painter.drawLine(Origin(region), Pixel(region, RegionPoint(row.x, row.y)));
+        lines.append(QLineF(Origin(region), Pixel(region, RegionPoint(row.x, row.y))));
     }
+    painter.setPen(QPen(kEarlierColour, kEarlierPenWidth * zoom));
+    painter.drawLines(lines); // one pass for all of them
 }
 
 void DrawVector(QPainter& painter, const QRectF& region, const TStepRow& row, qreal zoom) {
