@@ -8,7 +8,12 @@
 // BM_RunAtSliderZero: one whole run (54 steps with trace lines and plot frames, the results)
 // started with the start button at slider 0; it should take under 8 ms, half a frame at 60 Hz.
 // With the step view open (/StepViewOpen) it fills the view's table and plots as well, and
-// should take at most twice the time with the view closed (/StepViewClosed).
+// should take at most twice the time with the view closed (/StepViewClosed), also with
+// "Hádaj smer" on and every step's direction answered as soon as it is asked
+// (/StepViewOpenGuessing: "+" pressed the moment the table shows the question, so that the run
+// never waits). /StepViewOpenGuessingPumped answers from the event loop instead (a
+// zero-interval timer presses "+" whenever it is enabled): the run then waits one pump per step,
+// in which the view repaints -- what a student at the keyboard costs at least.
 // BM_PausedRunCpu: the process's CPU time while a run stands paused by the step view for five
 // seconds (counter cpu_ms): a paused run waits for events and should use none measurably.
 #include "application.h"
@@ -17,16 +22,18 @@
 #include "step_view.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTableView>
 #include <QTimer>
 #include <QWidget>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <ctime>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 
 namespace {
@@ -47,11 +54,33 @@ void BM_PumpIdleWindow(benchmark::State& state, TForm1* form, const char* focus)
     }
 }
 
-void BM_RunAtSliderZero(benchmark::State& state, TForm1* form, bool stepViewOpen) {
+enum class TAnswer { None, AtOnce, FromTheLoop };
+
+void BM_RunAtSliderZero(benchmark::State& state, TForm1* form, bool stepViewOpen, TAnswer answer) {
+    const bool guessing = answer != TAnswer::None;
     if (stepViewOpen) {
         form->ShowSteps();
     } else if (form->StepView() != nullptr) {
         form->StepView()->close();
+    }
+    QTimer answerer;
+    QMetaObject::Connection atOnce;
+    if (guessing) {
+        form->StepView()->findChild<QCheckBox*>("GuessBox")->setChecked(true);
+        auto* plus = form->StepView()->findChild<QPushButton*>("GuessPlusButton");
+        const auto press = [plus] {
+            if (plus->isEnabled()) {
+                plus->click();
+            }
+        };
+        if (answer == TAnswer::AtOnce) {
+            atOnce =
+                QObject::connect(form->StepView()->findChild<QTableView*>("StepTable")->model(),
+                                 &QAbstractItemModel::dataChanged, plus, press);
+        } else {
+            QObject::connect(&answerer, &QTimer::timeout, plus, press);
+            answerer.start(0);
+        }
     }
     QCoreApplication::processEvents();
     form->findChild<QLineEdit*>("Input")->setText(QStringLiteral("30"));
@@ -62,6 +91,11 @@ void BM_RunAtSliderZero(benchmark::State& state, TForm1* form, bool stepViewOpen
         state.PauseTiming();
         QCoreApplication::processEvents(); // the repaint after the run, as the loop would
         state.ResumeTiming();
+    }
+    if (guessing) {
+        answerer.stop();
+        QObject::disconnect(atOnce);
+        form->StepView()->findChild<QCheckBox*>("GuessBox")->setChecked(false);
     }
     if (form->findChild<QPlainTextEdit*>("Memo1")->blockCount() != 54) {
         state.SkipWithError("the run did not complete");
@@ -143,11 +177,17 @@ int main(int argc, char** argv) {
                                      "Input");
         benchmark::RegisterBenchmark("BM_PumpIdleWindow/FocusOnButton1", BM_PumpIdleWindow, form,
                                      "Button1");
-        benchmark::RegisterBenchmark("BM_RunAtSliderZero/StepViewClosed", BM_RunAtSliderZero,
-                                     form, false)
+        benchmark::RegisterBenchmark("BM_RunAtSliderZero/StepViewClosed", BM_RunAtSliderZero, form,
+                                     false, TAnswer::None)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark("BM_RunAtSliderZero/StepViewOpen", BM_RunAtSliderZero, form,
-                                     true)
+                                     true, TAnswer::None)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_RunAtSliderZero/StepViewOpenGuessing", BM_RunAtSliderZero,
+                                     form, true, TAnswer::AtOnce)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_RunAtSliderZero/StepViewOpenGuessingPumped",
+                                     BM_RunAtSliderZero, form, true, TAnswer::FromTheLoop)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark("BM_PausedRunCpu", BM_PausedRunCpu, form)
             ->Iterations(1)

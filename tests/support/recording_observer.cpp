@@ -4,15 +4,17 @@
 
 void TRecordingObserver::RunStarted(long double theta) {
     log.push_back("Started " + FloatToStr(theta));
+    quiz.Start();
 }
 
 void TRecordingObserver::StepNotified(const TCordicStep& step) {
     log.push_back("Step " + IntToStr(step.i));
+    quiz.StepNotified(step);
 }
 
 bool TRecordingObserver::HoldAfterStep() {
     log.emplace_back("Hold");
-    return hold.Wait(waitForEvents);
+    return quiz.Wait(waitForEvents) && hold.Wait(waitForEvents);
 }
 
 void TRecordingObserver::RunCompleted(const TCordicResult& result) {
@@ -22,4 +24,5 @@ void TRecordingObserver::RunCompleted(const TCordicResult& result) {
 
 void TRecordingObserver::RunEnded() {
     log.emplace_back("Ended");
+    quiz.Withdraw();
 }

@@ -1,5 +1,6 @@
 #include "step_follower.h"
 
+#include "guard.h"
 #include "screen_fit.h"
 #include "step_view.h"
 
@@ -45,6 +46,9 @@ void TStepFollower::ShowView() {
         view_->installEventFilter(this);
         connect(view_, &TStepView::PauseToggled, this, &TStepFollower::TogglePause);
         connect(view_, &TStepView::StepRequested, this, &TStepFollower::StepOnce);
+        connect(view_, &TStepView::GuessingToggled, this, &TStepFollower::ToggleGuessing);
+        connect(view_, &TStepView::DirectionGuessed, this, &TStepFollower::Guess);
+        view_->SetQuiz(&quiz_);
         ReportRunState();
         PlaceBeside(view_, owner_);
     }
@@ -56,21 +60,28 @@ void TStepFollower::ShowView() {
 void TStepFollower::RunStarted(long double theta) {
     running_ = true;
     rows_.Start(theta);
+    quiz_.Start();
     if (view_ != nullptr) {
         view_->RowsReset();
     }
     ReportRunState();
+    ReportQuiz();
 }
 
 void TStepFollower::StepNotified(const TCordicStep& step) {
     rows_.AddStep(step);
+    quiz_.StepNotified(step);
     if (view_ != nullptr) {
         view_->RowAppended();
+    }
+    if (quiz_.Asking()) {
+        ReportQuiz();
     }
 }
 
 bool TStepFollower::HoldAfterStep() {
-    return hold_.Wait(waitForEvents_);
+    // The answer first: a paused run shows the step's direction before it stops.
+    return quiz_.Wait(waitForEvents_) && hold_.Wait(waitForEvents_);
 }
 
 void TStepFollower::RunCompleted(const TCordicResult& result) {
@@ -83,13 +94,21 @@ void TStepFollower::RunCompleted(const TCordicResult& result) {
 void TStepFollower::RunEnded() {
     running_ = false;
     hold_.Resume();
+    quiz_.Withdraw();
     ReportRunState();
+    ReportQuiz();
 }
 
 bool TStepFollower::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_ && event->type() == QEvent::Hide && hold_.Paused()) {
-        hold_.Resume();
-        ReportRunState();
+    if (watched == view_ && event->type() == QEvent::Hide) {
+        if (hold_.Paused()) {
+            hold_.Resume();
+            ReportRunState();
+        }
+        if (quiz_.On()) {
+            quiz_.SetOn(false);
+            ReportQuiz();
+        }
     }
     return QObject::eventFilter(watched, event);
 }
@@ -112,6 +131,27 @@ void TStepFollower::StepOnce() {
     }
     hold_.Step();
     ReportRunState();
+}
+
+void TStepFollower::ToggleGuessing(bool on) {
+    Guarded([this, on] {
+        quiz_.SetOn(on);
+        ReportQuiz();
+    });
+}
+
+void TStepFollower::Guess(int sign) {
+    Guarded([this, sign] {
+        if (quiz_.Answer(sign)) {
+            ReportQuiz();
+        }
+    });
+}
+
+void TStepFollower::ReportQuiz() {
+    if (view_ != nullptr) {
+        view_->QuizChanged();
+    }
 }
 
 void TStepFollower::ReportRunState() {

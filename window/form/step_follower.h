@@ -1,5 +1,6 @@
 #pragma once
 
+#include "direction_quiz.h"
 #include "run.h"
 #include "run_hold.h"
 #include "step_rows.h"
@@ -14,7 +15,9 @@ class QWidget;
 // Follows the main window's runs for the step view. It keeps the rows of the latest valid run
 // whether the view is open or not (so that opening it after a run shows that run), holds the run
 // while the view has paused it, and opens the view on request. Closing the view lets a paused run
-// go on, so that a run is never held by a window that is not there.
+// go on, so that a run is never held by a window that is not there. While the view's "Hádaj smer"
+// is on, its quiz holds every step until the student guesses the direction; closing the view
+// turns the quiz off.
 class TStepFollower : public QObject, public IRunObserver {
     Q_OBJECT
 
@@ -42,11 +45,15 @@ private:
     void TogglePause();
     void StepOnce();
     void ReportRunState();
+    void ToggleGuessing(bool on);
+    void Guess(int sign);
+    void ReportQuiz();
 
     QWidget* owner_;
     std::function<bool()> waitForEvents_;
     TStepRows rows_;
     TRunHold hold_;
+    TDirectionQuiz quiz_;
     QPointer<TStepView> view_;
     bool running_ = false; // between RunStarted and RunEnded; every run ends unpaused
 };

@@ -85,6 +85,10 @@ const std::array<TSeries, 3> kSeries{{
      TMarker::None},
 }};
 
+// The shown step: a line across the plot at its index.
+constexpr QColor kShownStepColour(200, 0, 0, 140);
+constexpr qreal kShownStepPenWidth = 2.0;
+
 // The legend's last line explains the hollow markers.
 constexpr const char* kFloorLegend = "< 1e-20 (aj 0)";
 constexpr QColor kFloorLegendColour(90, 90, 90);
@@ -195,6 +199,13 @@ void DrawSeries(QPainter& painter, const QRectF& plot, const TStepRows& rows, co
     }
 }
 
+// A line down the plot at the shown row's step index, behind the curves.
+void DrawShownStep(QPainter& painter, const QRectF& plot, const TStepRow& row, qreal zoom) {
+    const qreal x = At(plot, StepRight(row.i), 0).x();
+    painter.setPen(QPen(kShownStepColour, kShownStepPenWidth * zoom, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+}
+
 // A box in the plot's top right corner, which no run's values reach at the design size: a line
 // sample and a marker per curve, and the hollow marker's meaning.
 void DrawLegend(QPainter& painter, const QRectF& plot, const QFontMetrics& metrics,
@@ -271,6 +282,9 @@ void TConvergenceChart::Paint(QPainter& painter) const {
         painter.save();
         const qreal overhang = sizes.markerRadius + sizes.markerOutline;
         painter.setClipRect(plot.adjusted(-overhang, -overhang, overhang, overhang));
+        if (ShownRow() >= 0) {
+            DrawShownStep(painter, plot, Rows()->Row(static_cast<std::size_t>(ShownRow())), Zoom());
+        }
         for (const TSeries& series : kSeries) {
             DrawSeries(painter, plot, *Rows(), series, colours.color(QPalette::Base), sizes);
         }

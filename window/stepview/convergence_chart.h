@@ -7,9 +7,10 @@
 // logarithmic axis from 1 down to 1e-20 (see convergence_scale.h), with the step angle
 // atan 2^-i as the reference the errors follow: each step halves the angle still to correct.
 // The result row sits at i = 54 and has no step angle. An error below 1e-20 -- exactly zero
-// included, as at step 0 of a run to 0 -- is drawn on the floor as a hollow marker.
+// included, as at step 0 of a run to 0 -- is drawn on the floor as a hollow marker. A translucent
+// red line marks the shown step.
 //
-// SetRows and RowsChanged come from TStepPlot.
+// SetRows, RowsChanged and ShowRow come from TStepPlot.
 class TConvergenceChart : public TStepPlot {
     Q_OBJECT
 

@@ -4,6 +4,7 @@
 #include "step_cells.h"
 #include "utf8_text.h"
 
+#include <QColor>
 #include <QFontDatabase>
 #include <array>
 
@@ -20,6 +21,16 @@ constexpr std::array<const char*, kStepColumns> kHeaderTips = {
     "Vzdialenosť x od kosínusu knižnice C++",
     "Vzdialenosť y od sínusu knižnice C++",
 };
+
+// The "smer" cell of a step in the quiz.
+constexpr auto kOpenDirection = "?";
+constexpr auto kRightMark = " ✓";
+constexpr auto kWrongMark = " ✗";
+constexpr QColor kRightColour(0, 120, 0);
+constexpr QColor kWrongColour(200, 0, 0);
+constexpr auto kOpenTip = "Hádaj smer: + alebo −";
+constexpr auto kRightTip = "Uhádnuté správne";
+constexpr auto kWrongTip = "Uhádnuté nesprávne";
 
 } // namespace
 
@@ -64,6 +75,17 @@ void TStepTableModel::RowAppended() {
     endInsertRows();
 }
 
+void TStepTableModel::SetQuiz(const TDirectionQuiz* quiz) {
+    quiz_ = quiz;
+    QuizChanged();
+}
+
+void TStepTableModel::QuizChanged() {
+    if (shown_ > 0) {
+        emit dataChanged(index(0, kColumnSigma), index(shown_ - 1, kColumnSigma));
+    }
+}
+
 int TStepTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : shown_;
 }
@@ -84,9 +106,16 @@ QVariant TStepTableModel::CellData(const QModelIndex& index, int role) const {
         column < 0 || column >= kStepColumns) {
         return QVariant();
     }
+    const TStepRow& stepRow = rows_.Row(static_cast<std::size_t>(row));
+    if (column == kColumnSigma && quiz_ != nullptr && !stepRow.isResult &&
+        quiz_->Mark(stepRow.i) != TGuessMark::None) {
+        if (const QVariant quizData = SigmaData(stepRow, role); quizData.isValid()) {
+            return quizData;
+        }
+    }
     switch (role) {
     case Qt::DisplayRole:
-        return FromUtf8(StepCellText(rows_.Row(static_cast<std::size_t>(row)), column));
+        return FromUtf8(StepCellText(stepRow, column));
     case Qt::TextAlignmentRole:
         return column == kColumnSigma ? int(Qt::AlignCenter)
                                       : int(Qt::AlignRight | Qt::AlignVCenter);
@@ -97,6 +126,30 @@ QVariant TStepTableModel::CellData(const QModelIndex& index, int role) const {
             return static_cast<int>(SettledPrefix(rows_, static_cast<std::size_t>(row), column));
         }
         return QVariant();
+    default:
+        return QVariant();
+    }
+}
+
+// The "smer" cell of a step the quiz asked about; no value where the plain cell's holds.
+QVariant TStepTableModel::SigmaData(const TStepRow& row, int role) const {
+    const TGuessMark mark = quiz_->Mark(row.i);
+    switch (role) {
+    case Qt::DisplayRole:
+        if (mark == TGuessMark::Open) {
+            return QString::fromUtf8(kOpenDirection);
+        }
+        return FromUtf8(StepCellText(row, kColumnSigma)) +
+               QString::fromUtf8(mark == TGuessMark::Right ? kRightMark : kWrongMark);
+    case Qt::ForegroundRole:
+        if (mark == TGuessMark::Open) {
+            return QVariant();
+        }
+        return QColor(mark == TGuessMark::Right ? kRightColour : kWrongColour);
+    case Qt::ToolTipRole:
+        return QString::fromUtf8(mark == TGuessMark::Open    ? kOpenTip
+                                 : mark == TGuessMark::Right ? kRightTip
+                                                             : kWrongTip);
     default:
         return QVariant();
     }

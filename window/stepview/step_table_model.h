@@ -1,5 +1,6 @@
 #pragma once
 
+#include "direction_quiz.h"
 #include "step_rows.h"
 
 #include <QAbstractTableModel>
@@ -13,6 +14,10 @@
 //
 // The model shows the rows it has been told of: the owner of the rows calls RowsReset after
 // Start and RowAppended after each AddStep or AddResult.
+//
+// With a direction quiz (SetQuiz), the "smer" cell of a step whose direction is still to be
+// guessed reads "?", and a guessed one its direction with "✓" (right, in green) or "✗" (wrong,
+// in red); QuizChanged repaints the column. Copies keep the plain texts of step_cells.h.
 class TStepTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -33,6 +38,11 @@ public:
     void RowsReset();
     // Rows were appended since the last call: the views insert them at the end.
     void RowAppended();
+    // The quiz whose marks the "smer" column shows; nullptr shows none. It must outlive the
+    // model or be replaced before it goes.
+    void SetQuiz(const TDirectionQuiz* quiz);
+    // The quiz's marks changed.
+    void QuizChanged();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -43,7 +53,10 @@ public:
 private:
     QVariant CellData(const QModelIndex& index, int role) const;
 
+    QVariant SigmaData(const TStepRow& row, int role) const;
+
     const TStepRows& rows_;
+    const TDirectionQuiz* quiz_ = nullptr;
     int shown_ = 0; // the rows the views know of
     QFont numberFont_;
 };

@@ -12,6 +12,7 @@
 #include "utf8_text.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -19,8 +20,11 @@
 #include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSignalBlocker>
+#include <QSlider>
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
@@ -43,12 +47,23 @@ constexpr std::array<int, kStepColumns> kColumnCharacters = {8, 1, 27, 27, 27, 2
 constexpr int kCellPadding = 16;
 // Room above and below a row's text.
 constexpr int kRowPadding = 6;
-// The first split between the table and the chart row, in pixels of height.
+// The first split between the table and the chart row, in pixels of height, and between the
+// table and the vector plot's panel, in pixels of width.
 constexpr int kTableHeight = 430;
 constexpr int kChartsHeight = 200;
+constexpr int kTableWidth = 800;
+constexpr int kLessonWidth = 360;
 
 void SetClipboardText(const std::string& text) {
     QGuiApplication::clipboard()->setText(FromUtf8(text));
+}
+
+// The index of the shown row, "výsledok" for the result row, nothing without rows.
+QString StepNumberText(const TStepRows& rows, int shown) {
+    if (shown < 0) {
+        return {};
+    }
+    return FromUtf8(StepCellText(rows.Row(static_cast<std::size_t>(shown)), kColumnIndex));
 }
 
 } // namespace
@@ -58,7 +73,9 @@ TStepView::TStepView(const TStepRows& rows, QWidget* owner)
     ui_->setupUi(this);
     ui_->Chart->SetRows(&rows_);
     ui_->Magnifier->SetRows(&rows_);
+    ui_->VectorPlot->SetRows(&rows_);
     ui_->Splitter->setSizes({kTableHeight, kChartsHeight});
+    ui_->TopSplitter->setSizes({kTableWidth, kLessonWidth});
     SetUpTable();
     SetUpShortcuts();
     zoom_ = new TProjectorZoom(this);
@@ -71,6 +88,11 @@ TStepView::TStepView(const TStepRows& rows, QWidget* owner)
     connect(ui_->SavePictureButton, &QPushButton::clicked, this, &TStepView::SavePictureClick);
     connect(ui_->SaveStepsButton, &QPushButton::clicked, this, &TStepView::SaveStepsClick);
     connect(ui_->SaveTableButton, &QPushButton::clicked, this, &TStepView::SaveTableClick);
+    connect(ui_->StepSlider, &QSlider::valueChanged, this, &TStepView::SliderMoved);
+    connect(ui_->GuessBox, &QCheckBox::toggled, this, &TStepView::GuessingToggled);
+    connect(ui_->GuessPlusButton, &QPushButton::clicked, this, [this] { GuessPressed(+1); });
+    connect(ui_->GuessMinusButton, &QPushButton::clicked, this, [this] { GuessPressed(-1); });
+    ShowPickedStep(false);
     ui_->StepTable->setFocus();
 }
 
@@ -126,7 +148,7 @@ void TStepView::ZoomChanged(qreal factor) {
 }
 
 std::vector<TStepPlot*> TStepView::Plots() const {
-    return {ui_->Chart, ui_->Magnifier};
+    return {ui_->VectorPlot, ui_->Magnifier, ui_->Chart};
 }
 
 // Window-wide shortcuts reach the window before the focused control's own key handling, so the
@@ -137,6 +159,24 @@ void TStepView::SetUpShortcuts() {
     connect(space, &QShortcut::activated, this, &TStepView::SpacePressed);
     auto* right = new QShortcut(QKeySequence(Qt::Key_Right), this);
     connect(right, &QShortcut::activated, this, &TStepView::RightPressed);
+    auto* left = new QShortcut(QKeySequence(Qt::Key_Left), this);
+    connect(left, &QShortcut::activated, this, &TStepView::LeftPressed);
+    auto* home = new QShortcut(QKeySequence(Qt::Key_Home), this);
+    connect(home, &QShortcut::activated, this, &TStepView::HomePressed);
+    auto* end = new QShortcut(QKeySequence(Qt::Key_End), this);
+    connect(end, &QShortcut::activated, this, &TStepView::EndPressed);
+    for (const auto& [key, button] : {std::pair{Qt::Key_Plus, ui_->GuessPlusButton},
+                                      std::pair{Qt::Key_Minus, ui_->GuessMinusButton}}) {
+        auto* guess = new QShortcut(QKeySequence(key), this);
+        guess->setAutoRepeat(false);
+        connect(guess, &QShortcut::activated, button, [button] {
+            Guarded([button] {
+                if (button->isEnabled()) {
+                    button->click();
+                }
+            });
+        });
+    }
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &TStepView::CopySelection);
 }
@@ -148,7 +188,9 @@ void TStepView::RowsReset() {
         ui_->StepTable->scrollToTop();
         ui_->Chart->RowsChanged();
         ui_->Magnifier->RowsChanged();
-        ui_->Magnifier->ShowRow(-1);
+        ui_->VectorPlot->RowsChanged();
+        picked_ = -1;
+        ShowPickedStep(false);
     });
 }
 
@@ -157,6 +199,10 @@ void TStepView::RowAppended() {
         model_->RowAppended();
         ui_->Chart->RowsChanged();
         ui_->Magnifier->RowsChanged();
+        ui_->VectorPlot->RowsChanged();
+        if (picked_ < 0) {
+            ShowPickedStep(false);
+        }
         // One scroll for all the rows that arrive before the event loop runs again.
         if (followNewest_ && !scrollPending_) {
             scrollPending_ = true;
@@ -169,6 +215,47 @@ void TStepView::SetRunState(bool running, bool paused) {
     ui_->PauseButton->setEnabled(running);
     ui_->StepButton->setEnabled(running);
     ui_->PauseButton->setText(QString::fromUtf8(paused ? kTextContinue : kTextPause));
+    paused_ = running && paused;
+}
+
+void TStepView::SetQuiz(const TDirectionQuiz* quiz) {
+    quiz_ = quiz;
+    model_->SetQuiz(quiz);
+    const TStepRows& rows = rows_;
+    ui_->VectorPlot->SetDirectionHidden([quiz, &rows](int row) {
+        return quiz != nullptr && row >= 0 && static_cast<std::size_t>(row) < rows.Count() &&
+               !rows.Row(static_cast<std::size_t>(row)).isResult &&
+               quiz->Mark(rows.Row(static_cast<std::size_t>(row)).i) == TGuessMark::Open;
+    });
+    QuizChanged();
+}
+
+void TStepView::QuizChanged() {
+    Guarded([this] {
+        const bool asking = quiz_ != nullptr && quiz_->Asking();
+        {
+            const QSignalBlocker blocker(ui_->GuessBox);
+            ui_->GuessBox->setChecked(quiz_ != nullptr && quiz_->On());
+        }
+        ui_->GuessPlusButton->setEnabled(asking);
+        ui_->GuessMinusButton->setEnabled(asking);
+        ui_->ScoreLabel->setText(quiz_ != nullptr ? FromUtf8(quiz_->ScoreText())
+                                                  : ui_->ScoreLabel->text());
+        model_->QuizChanged();
+        ui_->VectorPlot->RowsChanged();
+    });
+}
+
+void TStepView::GuessPressed(int sign) {
+    Guarded([this, sign] { emit DirectionGuessed(sign); });
+}
+
+int TStepView::NewestRow() const {
+    return static_cast<int>(rows_.Count()) - 1;
+}
+
+int TStepView::ShownStep() const {
+    return picked_ < 0 ? NewestRow() : std::min(picked_, NewestRow());
 }
 
 void TStepView::CopyTableClick() {
@@ -179,14 +266,8 @@ void TStepView::SetExportDialogs(std::unique_ptr<IExportDialogs> dialogs) {
     export_->SetDialogs(std::move(dialogs));
 }
 
-int TStepView::ShownRow() const {
-    const int count = static_cast<int>(rows_.Count());
-    const int requested = ui_->Magnifier->RequestedRow();
-    return requested < 0 ? count - 1 : std::min(requested, count - 1);
-}
-
 void TStepView::SavePictureClick() {
-    Guarded([this] { export_->SavePicture(Plots(), ShownRow()); });
+    Guarded([this] { export_->SavePicture(Plots(), ShownStep()); });
 }
 
 void TStepView::SaveStepsClick() {
@@ -210,10 +291,77 @@ void TStepView::SpacePressed() {
 
 void TStepView::RightPressed() {
     Guarded([this] {
-        if (ui_->StepButton->isEnabled()) {
+        const int shown = ShownStep();
+        if (shown < NewestRow()) {
+            ShowStep(shown + 1, true);
+        } else if (paused_ && ui_->StepButton->isEnabled()) {
+            ShowStep(-1, true);
             ui_->StepButton->click();
         }
     });
+}
+
+void TStepView::LeftPressed() {
+    Guarded([this] {
+        if (ShownStep() > 0) {
+            ShowStep(ShownStep() - 1, true);
+        }
+    });
+}
+
+void TStepView::HomePressed() {
+    Guarded([this] {
+        if (rows_.Count() > 0) {
+            ShowStep(0, true);
+        }
+    });
+}
+
+void TStepView::EndPressed() {
+    Guarded([this] { ShowStep(-1, true); });
+}
+
+void TStepView::SliderMoved(int value) {
+    Guarded([this, value] { ShowStep(value, true); });
+}
+
+void TStepView::ShowStep(int index, bool selectRow) {
+    picked_ = index < 0 || index >= NewestRow() ? -1 : index;
+    if (picked_ < 0 && selectRow) {
+        followNewest_ = true;
+        ScrollToNewest();
+    }
+    ShowPickedStep(selectRow);
+}
+
+// Tells every part of the view the shown row; with `selectRow`, a picked row becomes the
+// table's selection and following the newest clears it.
+void TStepView::ShowPickedStep(bool selectRow) {
+    const int shown = ShownStep();
+    ui_->VectorPlot->ShowRow(picked_);
+    ui_->Magnifier->ShowRow(picked_);
+    ui_->Chart->ShowRow(picked_);
+    {
+        const QSignalBlocker blocker(ui_->StepSlider);
+        ui_->StepSlider->setValue(std::max(shown, 0));
+    }
+    ui_->StepNumber->setText(StepNumberText(rows_, shown));
+    if (picked_ >= 0) {
+        followNewest_ = false; // the picked row stays in view
+    }
+    if (!selectRow) {
+        return;
+    }
+    const QScopedValueRollback selecting(selecting_, true);
+    QItemSelectionModel* selection = ui_->StepTable->selectionModel();
+    if (picked_ < 0) {
+        selection->clearSelection();
+        return;
+    }
+    const QModelIndex index = model_->index(picked_, kColumnIndex);
+    selection->setCurrentIndex(index,
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    ui_->StepTable->scrollTo(index);
 }
 
 void TStepView::CopySelection() {
@@ -236,23 +384,30 @@ void TStepView::CopySelection() {
     });
 }
 
+// The user's selection picks its current row, or else its first; an empty one follows the newest.
 void TStepView::SelectionChanged() {
     Guarded([this] {
+        if (selecting_) {
+            return;
+        }
         const QItemSelectionModel* selection = ui_->StepTable->selectionModel();
         if (!selection->hasSelection()) {
-            ui_->Magnifier->ShowRow(-1);
+            picked_ = -1;
+            ShowPickedStep(false);
             return;
         }
         const QModelIndex current = selection->currentIndex();
         if (current.isValid() && selection->isSelected(current)) {
-            ui_->Magnifier->ShowRow(current.row());
-            return;
+            picked_ = current.row();
+        } else {
+            const QModelIndexList selected = selection->selectedIndexes();
+            picked_ = std::min_element(selected.begin(), selected.end(),
+                                       [](const QModelIndex& a, const QModelIndex& b) {
+                                           return a.row() < b.row();
+                                       })
+                          ->row();
         }
-        const QModelIndexList selected = selection->selectedIndexes();
-        const auto first = std::min_element(
-            selected.begin(), selected.end(),
-            [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-        ui_->Magnifier->ShowRow(first->row());
+        ShowPickedStep(false);
     });
 }
 

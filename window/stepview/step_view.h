@@ -1,5 +1,6 @@
 #pragma once
 
+#include "direction_quiz.h"
 #include "step_rows.h"
 
 #include <QWidget>
@@ -31,17 +32,28 @@ class TStepView;
 // "Uložiť obrázok…" (Ctrl+S), "Uložiť všetky kroky…" (Ctrl+Shift+S) and "Uložiť tabuľku…"
 // (Ctrl+T) save the plots of the shown step as a picture, a picture of every step, and the table
 // as CSV (step_export.h).
+// The shown step. The vector plot, the magnifier, the convergence chart's marker and the
+// timeline slider "Krok" (0 .. 54, the result row at 54) show one row: the newest as rows arrive,
+// unless the user has picked one -- with the slider, by selecting cells (their current row), or
+// with the keys below. Picked with the slider or the keys, the row is selected in the table.
+// Moving onto the newest row with the slider, the right arrow or End follows the newest again,
+// as does clearing the selection. Showing a row changes nothing but the view.
 //
 // Keys, anywhere in the window: Space presses the focused button, and elsewhere does what the
-// pause button does; the right arrow does what "Ďalší krok" does (both only while their button
-// is enabled); Ctrl+C copies the selected cells, Ctrl+A selects the whole table; Tab leaves the
-// table for the buttons rather than moving between its cells. Copies are tab-separated text with
-// the header row first; a selection is copied as the rectangle of every row and column that
+// pause button does; the left and right arrows show the step before and after, Home step 0 and
+// End the newest; the right arrow at the newest row of a paused run does what "Ďalší krok" does
+// instead. Ctrl+C copies the selected cells, Ctrl+A selects the whole table; Tab leaves the table
+// for the other controls rather than moving between its cells. Copies are tab-separated text
+// with the header row first; a selection is copied as the rectangle of every row and column that
 // holds a selected cell.
 //
+// Guessing the direction: the check box "Hádaj smer" emits GuessingToggled, and while the quiz
+// (SetQuiz) asks about a step, the buttons "+" and "−" and the keys + and − emit
+// DirectionGuessed; the step's "smer" cell reads "?" and the vector plot leaves its turn out
+// until the answer. The label "Skóre" shows the quiz's score.
+//
 // While rows arrive the table keeps the newest row in view, unless the user has scrolled away
-// from the bottom; scrolling back to the bottom follows again. Selecting cells makes the
-// magnifier show the current row; with nothing selected it follows the newest row.
+// from the bottom or picked a row; scrolling back to the bottom follows again.
 class TStepView : public QWidget {
     Q_OBJECT
 
@@ -60,10 +72,19 @@ public:
     void SetRunState(bool running, bool paused);
     // Replaces the dialogs that saving asks (tests answer them without a window).
     void SetExportDialogs(std::unique_ptr<IExportDialogs> dialogs);
+    // The quiz whose questions, marks and score the view shows; nullptr shows none. It must
+    // outlive the view or be replaced before it goes.
+    void SetQuiz(const TDirectionQuiz* quiz);
+    // The quiz changed: a question opened or was answered or dropped, or it was turned on or off.
+    void QuizChanged();
+    // The index of the row shown; -1 while there is none.
+    int ShownStep() const;
 
 signals:
-    void PauseToggled();  // the pause/continue button or Space
-    void StepRequested(); // "Ďalší krok" or the right arrow
+    void PauseToggled();             // the pause/continue button or Space
+    void StepRequested();            // "Ďalší krok" or the right arrow
+    void GuessingToggled(bool on);   // "Hádaj smer"
+    void DirectionGuessed(int sign); // +1 for "+", -1 for "−"
 
 private:
     void SetUpTable();
@@ -77,10 +98,18 @@ private:
     void SavePictureClick();
     void SaveStepsClick();
     void SaveTableClick();
-    // The row the plots show; -1 while there is none.
-    int ShownRow() const;
     void SpacePressed();
     void RightPressed();
+    void LeftPressed();
+    void HomePressed();
+    void EndPressed();
+    void SliderMoved(int value);
+    void GuessPressed(int sign);
+    // Shows row `index` and picks it, or follows the newest row for -1 and an index past it;
+    // with `selectRow` the row is also made the table's selection.
+    void ShowStep(int index, bool selectRow);
+    void ShowPickedStep(bool selectRow);
+    int NewestRow() const;
     void CopySelection();
     void SelectionChanged();
     void TableScrolled(int value);
@@ -91,6 +120,10 @@ private:
     TStepTableModel* model_ = nullptr;
     TProjectorZoom* zoom_ = nullptr;
     std::unique_ptr<TStepExport> export_;
+    const TDirectionQuiz* quiz_ = nullptr;
     bool followNewest_ = true;   // the table shows the newest row as rows arrive
     bool scrollPending_ = false; // a scroll to the newest row waits for the event loop
+    int picked_ = -1;            // the row the user picked; -1 follows the newest
+    bool selecting_ = false;     // the view itself changes the table's selection
+    bool paused_ = false;        // a run is going and paused
 };

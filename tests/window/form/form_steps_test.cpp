@@ -5,10 +5,11 @@
 #include "step_view.h"
 
 #include <QAction>
+#include <QImage>
 #include <QTableView>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace {
@@ -37,8 +38,7 @@ protected:
         TypeAngle(QStringLiteral("20"));
         Tb()->setValue(Tb()->maximum() / 50);
         for (std::size_t i = 0; i < acts.size(); ++i) {
-            QTimer::singleShot(kActDuringRunMs * 3 * static_cast<int>(i + 1), form_.get(),
-                               acts[i]);
+            QTimer::singleShot(kActDuringRunMs * 3 * static_cast<int>(i + 1), form_.get(), acts[i]);
         }
         ClickStart();
     }
@@ -106,6 +106,20 @@ TEST_F(TFormStepsTest, ClosingTheMainWindowWhilePausedEndsTheRunAndClosesTheView
     EXPECT_FALSE(form_->StepView()->isVisible());
     EXPECT_EQ(Rows(), rowsWhenClosed);
     EXPECT_EQ(form_->StatusText(), QStringLiteral("Pocitam..."));
+}
+
+TEST_F(TFormStepsTest, ShowingAPastStepChangesNothingInTheMainWindow) {
+    Run(QStringLiteral("30"), 0);
+    form_->ShowSteps();
+    const QImage plot = Img()->grab().toImage();
+    const QString trace = Memo("Memo1")->toPlainText();
+    TStepView* view = form_->StepView();
+    view->findChild<QSlider*>("StepSlider")->setValue(3);
+    EXPECT_EQ(view->ShownStep(), 3);
+    EXPECT_EQ(Img()->grab().toImage(), plot);
+    EXPECT_EQ(Memo("Memo1")->toPlainText(), trace);
+    EXPECT_EQ(form_->StatusText(), QStringLiteral("Hotovo"));
+    EXPECT_TRUE(Button1()->isEnabled());
 }
 
 } // namespace

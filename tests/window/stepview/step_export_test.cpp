@@ -127,10 +127,11 @@ TEST_F(StepExportTest, PictureIsPngOrSvgByItsName) {
     dialogs_->file = InFolder("obrazok");
     Click("SavePictureButton");
     const QImage png(InFolder("obrazok.png"));
+    auto* plot = view_->findChild<QWidget*>(QStringLiteral("VectorPlot"));
     auto* chart = view_->findChild<QWidget*>(QStringLiteral("Chart"));
     auto* magnifier = view_->findChild<QWidget*>(QStringLiteral("Magnifier"));
-    EXPECT_EQ(png.width(), chart->width() + 8 + magnifier->width());
-    EXPECT_EQ(png.height(), std::max(chart->height(), magnifier->height()));
+    EXPECT_EQ(png.width(), plot->width() + 8 + magnifier->width() + 8 + chart->width());
+    EXPECT_EQ(png.height(), std::max({plot->height(), chart->height(), magnifier->height()}));
 
     dialogs_->file = InFolder("obrazok.svg");
     Click("SavePictureButton");

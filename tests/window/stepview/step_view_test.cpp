@@ -1,18 +1,22 @@
 #include "angle_input.h"
 #include "cordic.h"
+#include "direction_quiz.h"
 #include "step_cells.h"
 #include "step_rows.h"
 #include "step_table_model.h"
 #include "step_view.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTableView>
 #include <QTest>
 #include <functional>
@@ -96,8 +100,21 @@ TEST_F(StepViewTest, IsANonModalWindowDestroyedWithItsOwner) {
 TEST_F(StepViewTest, DefaultSizeFitsAnEightHundredLineScreen) {
     EXPECT_LE(view_->width(), 1280);
     EXPECT_LE(view_->height(), 760);
-    // Every column is in view without scrolling sideways.
-    EXPECT_EQ(Table()->horizontalScrollBar()->maximum(), 0);
+}
+
+TEST_F(StepViewTest, TableAndEveryPlotShowWholeOnALaptopScreen) {
+    // What a 1366 x 768 screen leaves inside the window's frame below a panel.
+    view_->resize(1366, 700);
+    QCoreApplication::processEvents();
+    for (const char* name : {"StepTable", "VectorPlot", "Chart", "Magnifier"}) {
+        const QWidget* part = Control(name);
+        const QRect inView(part->mapTo(view_, QPoint(0, 0)), part->size());
+        EXPECT_TRUE(part->isVisible()) << name;
+        EXPECT_TRUE(view_->rect().contains(inView)) << name;
+        EXPECT_GE(part->width(), part->minimumSizeHint().width()) << name;
+        EXPECT_GE(part->height(), part->minimumSizeHint().height()) << name;
+    }
+    EXPECT_GE(Control("VectorPlot")->height(), 380) << "the vector plot is the largest";
 }
 
 TEST_F(StepViewTest, NumberColumnsShowTheLongestExtendedTextWhole) {
@@ -157,7 +174,7 @@ TEST_P(StepViewSignalTest, EmitsOnlyItsSignalOnce) {
     Run("30", 10);
     view_->SetRunState(true, true);
     Table()->setFocus();
-    Select(2, 1, 2, 1); // a current cell that the right arrow would move
+    Select(9, 1, 9, 1); // the newest row's cell, a current cell the right arrow would move
     GetParam().act(*this, Table(), Button("PauseButton"), Button("StepButton"));
     EXPECT_EQ(pauses.count(), GetParam().pause ? 1 : 0);
     EXPECT_EQ(steps.count(), GetParam().pause ? 0 : 1);
@@ -329,3 +346,110 @@ TEST_F(StepViewTest, MarksSettledDigitsInGreenButNotOnASelectedCell) {
 }
 
 } // namespace
+
+// Showing any step: a run of 10 steps (rows 0 .. 9), the view at `start` (-1: following the
+// newest) and the run going or paused; then one key.
+struct ShowCase {
+    const char* name;
+    int start;
+    bool paused;
+    Qt::Key key;
+    int shown;
+    bool selected; // the shown row is the table's selection; otherwise nothing is selected
+    int steps;     // StepRequested
+};
+
+void PrintTo(const ShowCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class StepViewShowTest : public StepViewTest, public testing::WithParamInterface<ShowCase> {};
+
+TEST_P(StepViewShowTest, KeyShowsTheStepInTheSliderAndTheTable) {
+    QSignalSpy steps(view_, &TStepView::StepRequested);
+    Run("30", 10);
+    view_->SetRunState(true, GetParam().paused);
+    if (GetParam().start >= 0) {
+        Control<QSlider>("StepSlider")->setValue(GetParam().start);
+    }
+    Table()->setFocus();
+    QTest::keyClick(Table(), GetParam().key);
+    EXPECT_EQ(view_->ShownStep(), GetParam().shown);
+    EXPECT_EQ(Control<QSlider>("StepSlider")->value(), GetParam().shown);
+    const QModelIndexList selected = Table()->selectionModel()->selectedRows();
+    if (GetParam().selected) {
+        ASSERT_EQ(selected.size(), 1);
+        EXPECT_EQ(selected.front().row(), GetParam().shown);
+    } else {
+        EXPECT_TRUE(selected.isEmpty());
+    }
+    EXPECT_EQ(steps.count(), GetParam().steps);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, StepViewShowTest,
+    testing::Values(
+        ShowCase{"HomeShowsStepZero", -1, false, Qt::Key_Home, 0, true, 0},
+        ShowCase{"EndFollowsTheNewest", 3, false, Qt::Key_End, 9, false, 0},
+        ShowCase{"LeftShowsTheStepBefore", -1, false, Qt::Key_Left, 8, true, 0},
+        ShowCase{"LeftStopsAtStepZero", 0, true, Qt::Key_Left, 0, true, 0},
+        ShowCase{"RightInThePastShowsTheNextStep", 3, true, Qt::Key_Right, 4, true, 0},
+        ShowCase{"RightOntoTheNewestFollowsIt", 8, true, Qt::Key_Right, 9, false, 0},
+        ShowCase{"RightAtTheNewestOfAPausedRunTakesAStep", -1, true, Qt::Key_Right, 9, false, 1},
+        ShowCase{"RightAtTheNewestOfAGoingRunDoesNothing", -1, false, Qt::Key_Right, 9, false, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StepViewTest, ClickedRowStaysShownWhileRowsArriveUntilEnd) {
+    Run("30", 10);
+    QCoreApplication::processEvents();
+    const QRect cell = Table()->visualRect(Table()->model()->index(5, kColumnX));
+    QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(view_->ShownStep(), 5);
+    EXPECT_EQ(Control<QSlider>("StepSlider")->value(), 5);
+    AppendSteps(10, 20);
+    EXPECT_EQ(view_->ShownStep(), 5);
+    QTest::keyClick(Table(), Qt::Key_End);
+    AppendSteps(20, 30);
+    EXPECT_EQ(view_->ShownStep(), 29);
+    EXPECT_EQ(Control<QSlider>("StepSlider")->value(), 29);
+}
+
+TEST_F(StepViewTest, SliderBeyondTheRowsFollowsTheNewest) {
+    Run("30", 10);
+    Control<QSlider>("StepSlider")->setValue(40);
+    EXPECT_EQ(view_->ShownStep(), 9);
+    EXPECT_EQ(Control<QSlider>("StepSlider")->value(), 9);
+    AppendSteps(10, 12);
+    EXPECT_EQ(view_->ShownStep(), 11);
+}
+
+// The view over a quiz that the test's stand-in for the owner turns on and answers.
+TEST_F(StepViewTest, AskedStepReadsAQuestionMarkUntilAKeyAnswersIt) {
+    TDirectionQuiz quiz;
+    view_->SetQuiz(&quiz);
+    QObject::connect(view_, &TStepView::GuessingToggled, [&](bool on) { quiz.SetOn(on); });
+    QObject::connect(view_, &TStepView::DirectionGuessed, [&](int sign) {
+        quiz.Answer(sign);
+        view_->QuizChanged();
+    });
+    QTest::mouseClick(Control<QCheckBox>("GuessBox"), Qt::LeftButton);
+    ASSERT_TRUE(quiz.On());
+    quiz.Start();
+    Run("30", 2);
+    const TStepRow& asked = rows_.Row(1); // step 1 turns clockwise
+    quiz.StepNotified({asked.i, asked.x, asked.y, asked.z});
+    view_->QuizChanged();
+
+    const QModelIndex sigma = Table()->model()->index(1, kColumnSigma);
+    EXPECT_EQ(sigma.data().toString(), QStringLiteral("?"));
+    EXPECT_TRUE(Button("GuessPlusButton")->isEnabled());
+    Table()->setFocus();
+    QTest::keyClick(Table(), Qt::Key_Minus);
+    EXPECT_EQ(sigma.data().toString(), QString::fromUtf8("\u2212 \u2713"));
+    EXPECT_EQ(Control<QLabel>("ScoreLabel")->text(), QString::fromUtf8("Spr\u00e1vne: 1 z 1"));
+    EXPECT_EQ(Control<QLabel>("ScoreLabel")->accessibleName(), QString::fromUtf8("Sk\u00f3re"));
+    EXPECT_FALSE(Button("GuessPlusButton")->isEnabled());
+    QSignalSpy guesses(view_, &TStepView::DirectionGuessed);
+    QTest::keyClick(Table(), Qt::Key_Plus);
+    EXPECT_EQ(guesses.count(), 0) << "no question is open";
+}
