@@ -3,6 +3,7 @@
 #include "canvas.h"
 #include "guard.h"
 #include "image.h"
+#include "lab_window.h"
 #include "label_fit.h"
 #include "plot.h"
 #include "screen_fit.h"
@@ -47,6 +48,11 @@ constexpr auto kGroupBoxStyle = "Windows";
 constexpr auto kStepViewKey = Qt::Key_F2;
 constexpr auto kStepViewItem = "Zobraziť kroky…";
 constexpr auto kPlotToolTip = "Pravé tlačidlo alebo F2: kroky algoritmu";
+// The way to the laboratory: the same, with F3.
+constexpr auto kLaboratoryKey = Qt::Key_F3;
+constexpr auto kLaboratoryItem = "Laboratórium…";
+// The room between the main window's frame and the laboratory's when it opens beside it.
+constexpr int kGapBesideForm = 8;
 // Where the window's frame stands on the screen at start-up (left, top).
 constexpr QPoint kDesignPosition(269, 120);
 // Replaces the field's text and shows its beginning, as a freshly filled field does.
@@ -99,6 +105,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::TFor
     }
 
     SetUpStepView();
+    SetUpLaboratory();
     SetTabOrder();
     ui_->Input->setFocus();
 
@@ -153,6 +160,44 @@ void TForm1::SetUpStepView() {
     ui_->Img->addAction(showSteps);
     ui_->Img->setContextMenuPolicy(Qt::ActionsContextMenu);
     ui_->Img->setToolTip(QString::fromUtf8(kPlotToolTip));
+}
+
+// F3 anywhere in the window, or the plot's context menu below the step view's item, opens the
+// laboratory. It shares nothing with the window's runs; until it is opened nothing of it exists.
+void TForm1::SetUpLaboratory() {
+    auto* showLaboratory = new QAction(QString::fromUtf8(kLaboratoryItem), this);
+    showLaboratory->setShortcut(QKeySequence(kLaboratoryKey));
+    showLaboratory->setShortcutContext(Qt::WindowShortcut);
+    connect(showLaboratory, &QAction::triggered, this, &TForm1::ShowLaboratory);
+    addAction(showLaboratory);
+    ui_->Img->addAction(showLaboratory);
+}
+
+// Beside the window where the screen has room, else moved just enough to stand on the screen
+// (over the window); a laboratory larger than the screen is made to fit it first.
+void TForm1::ShowLaboratory() {
+    Guarded([this] {
+        if (laboratory_ == nullptr) {
+            laboratory_ = new TLabWindow(this);
+            if (const QScreen* onScreen = screen()) {
+                const QRect available = onScreen->availableGeometry();
+                const QSize frameExtra = laboratory_->frameGeometry().size() - laboratory_->size();
+                laboratory_->resize(laboratory_->size().boundedTo(available.size() - frameExtra));
+                const QRect frame = frameGeometry();
+                const QRect wanted(frame.right() + 1 + kGapBesideForm, frame.top(),
+                                   laboratory_->frameGeometry().width(),
+                                   laboratory_->frameGeometry().height());
+                laboratory_->move(FitFrameOnScreen(wanted, available));
+            }
+        }
+        laboratory_->show();
+        laboratory_->raise();
+        laboratory_->activateWindow();
+    });
+}
+
+TLabWindow* TForm1::Laboratory() const {
+    return laboratory_;
 }
 
 void TForm1::ShowSteps() {
@@ -275,6 +320,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
     if (TStepView* view = steps_->View()) {
         view->close();
+    }
+    if (laboratory_ != nullptr) {
+        laboratory_->close();
     }
 }
 
