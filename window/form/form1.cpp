@@ -359,9 +359,12 @@ void TForm1::KeepOnScreen() {
         return;
     }
     const QRect frame = frameGeometry();
-    const QPoint fitted = FitFrameOnScreen(frame, onScreen->availableGeometry());
-    if (fitted != frame.topLeft()) {
-        move(fitted);
+    const QRect available = onScreen->availableGeometry();
+    const TScreenPoint fitted =
+        FitFrameOnScreen({frame.x(), frame.y(), frame.width(), frame.height()},
+                         {available.x(), available.y(), available.width(), available.height()});
+    if (fitted.x != frame.x() || fitted.y != frame.y()) {
+        move(fitted.x, fitted.y);
     }
 }
 

@@ -10,32 +10,28 @@
 
 namespace {
 
-// The room between the main window's frame and the view's when the view opens beside it.
-constexpr int kGapBesideOwner = 8;
 // The narrowest the view is made to stand beside the main window: its table's columns still
 // show their numbers whole.
 constexpr int kNarrowestBeside = 1000;
 
-// Puts the view to the right of `owner`, narrowed to the room there if that is not too narrow,
-// else as far right as the screen allows: a lesson wants both windows seen. A view larger than
-// the screen's available area is made to fit it first (a small screen, or a projector's scale).
+TScreenRect ToScreenRect(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+// Puts the view beside `owner` as PlaceBeside (screen_fit.h) decides: entirely on the screen,
+// beside the main window where there is room, else over it.
 void PlaceBeside(QWidget* view, const QWidget* owner) {
     const QScreen* screen = owner->screen();
     if (screen == nullptr) {
         return;
     }
-    const QRect available = screen->availableGeometry();
     const QSize frameExtra = view->frameGeometry().size() - view->size();
-    view->resize(view->size().boundedTo(available.size() - frameExtra));
-    const QRect ownerFrame = owner->frameGeometry();
-    const int left = ownerFrame.right() + 1 + kGapBesideOwner;
-    const int room = available.right() + 1 - left;
-    if (room < view->frameGeometry().width() && room >= kNarrowestBeside) {
-        view->resize(room - frameExtra.width(), view->height());
-    }
-    const QRect wanted(left, ownerFrame.top(), view->frameGeometry().width(),
-                       view->frameGeometry().height());
-    view->move(FitFrameOnScreen(wanted, available));
+    const QSize wanted = view->size() + frameExtra;
+    const TScreenRect frame =
+        PlaceBeside(ToScreenRect(owner->frameGeometry()), {wanted.width(), wanted.height()},
+                    kNarrowestBeside, ToScreenRect(screen->availableGeometry()));
+    view->resize(QSize(frame.width, frame.height) - frameExtra);
+    view->move(frame.x, frame.y);
 }
 
 } // namespace

@@ -33,6 +33,29 @@ constexpr qreal kMarkerOutlineWidth = 1.0;
 constexpr int kLegendInset = 6; // from the plot's top right corner
 constexpr int kLegendPadding = 4;
 constexpr int kLegendSampleLength = 24;
+constexpr qreal kGridPenWidth = 1.0;
+
+// The sizes above at the projector zoom: every length times the factor (1 to 3).
+struct TChartSizes {
+    explicit TChartSizes(qreal zoom)
+        : outerMargin(kOuterMargin * zoom), rightMargin(kRightMargin * zoom),
+          tickLength(kTickLength * zoom), labelGap(kLabelGap * zoom),
+          markerRadius(kMarkerRadius * zoom), markerOutline(kMarkerOutlineWidth * zoom),
+          legendInset(kLegendInset * zoom), legendPadding(kLegendPadding * zoom),
+          legendSample(kLegendSampleLength * zoom), gridPen(kGridPenWidth * zoom), zoom(zoom) {}
+
+    qreal outerMargin;
+    qreal rightMargin;
+    qreal tickLength;
+    qreal labelGap;
+    qreal markerRadius;
+    qreal markerOutline;
+    qreal legendInset;
+    qreal legendPadding;
+    qreal legendSample;
+    qreal gridPen;
+    qreal zoom; // for the curves' pens
+};
 
 constexpr QColor kGridColour(228, 228, 228);
 constexpr QColor kLabelledGridColour(190, 190, 190);
@@ -71,26 +94,27 @@ QString DecadeLabel(int decade) {
 }
 
 // The plot's rectangle: room on the left for the widest decade label, below for the steps'.
-QRectF PlotArea(const QRect& widget, const QFontMetrics& metrics) {
-    const int left = kOuterMargin + metrics.horizontalAdvance(DecadeLabel(kErrorDecades)) +
-                     kLabelGap + kTickLength;
-    const int top = kOuterMargin + metrics.height() / 2;
-    const int bottom = kOuterMargin + metrics.height() + kLabelGap + kTickLength;
-    return QRectF(widget).adjusted(left, top, -kRightMargin, -bottom);
+QRectF PlotArea(const QRect& widget, const QFontMetrics& metrics, const TChartSizes& sizes) {
+    const qreal left = sizes.outerMargin + metrics.horizontalAdvance(DecadeLabel(kErrorDecades)) +
+                       sizes.labelGap + sizes.tickLength;
+    const qreal top = sizes.outerMargin + metrics.height() / 2;
+    const qreal bottom = sizes.outerMargin + metrics.height() + sizes.labelGap + sizes.tickLength;
+    return QRectF(widget).adjusted(qRound(left), qRound(top), -qRound(sizes.rightMargin),
+                                   -qRound(bottom));
 }
 
 // A filled marker is only filled (an outline would be a second, costlier pass for each of the
 // hundred markers); a hollow one is an outline around `hollowFill`, of the same outer size.
 void DrawMarker(QPainter& painter, QPointF centre, TMarker marker, const QColor& colour,
-                bool hollow, const QColor& hollowFill) {
-    qreal radius = kMarkerRadius;
+                bool hollow, const QColor& hollowFill, const TChartSizes& sizes) {
+    qreal radius = sizes.markerRadius;
     if (hollow) {
-        painter.setPen(QPen(colour, kMarkerOutlineWidth));
+        painter.setPen(QPen(colour, sizes.markerOutline));
         painter.setBrush(hollowFill);
     } else {
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
-        radius += kMarkerOutlineWidth / 2;
+        radius += sizes.markerOutline / 2;
     }
     const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
     if (marker == TMarker::Circle) {
@@ -101,13 +125,14 @@ void DrawMarker(QPainter& painter, QPointF centre, TMarker marker, const QColor&
 }
 
 // A line at every decade, darker at the labelled ones, and a line at every tenth step.
-void DrawGrid(QPainter& painter, const QRectF& plot) {
+void DrawGrid(QPainter& painter, const QRectF& plot, const TChartSizes& sizes) {
     for (int decade = 1; decade < kErrorDecades; ++decade) {
-        painter.setPen(decade % kLabelledDecades == 0 ? kLabelledGridColour : kGridColour);
+        painter.setPen(QPen(decade % kLabelledDecades == 0 ? kLabelledGridColour : kGridColour,
+                            sizes.gridPen));
         const qreal y = At(plot, 0, DecadeDown(decade)).y();
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     }
-    painter.setPen(kGridColour);
+    painter.setPen(QPen(kGridColour, sizes.gridPen));
     for (int i = kStepTickSpacing; i < kChartLastIndex; i += kStepTickSpacing) {
         const qreal x = At(plot, StepRight(i), 0).x();
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
@@ -116,28 +141,30 @@ void DrawGrid(QPainter& painter, const QRectF& plot) {
 
 // The frame, the labelled decades on the left and the step ticks with "i" below.
 void DrawAxes(QPainter& painter, const QRectF& plot, const QFontMetrics& metrics,
-              const QColor& textColour) {
-    painter.setPen(kAxisColour);
+              const QColor& textColour, const TChartSizes& sizes) {
+    const QPen axisPen(kAxisColour, sizes.gridPen);
+    painter.setPen(axisPen);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
     const qreal textHeight = metrics.height();
     for (int decade = 0; decade <= kErrorDecades; decade += kLabelledDecades) {
         const qreal y = At(plot, 0, DecadeDown(decade)).y();
-        painter.setPen(kAxisColour);
-        painter.drawLine(QPointF(plot.left() - kTickLength, y), QPointF(plot.left(), y));
+        painter.setPen(axisPen);
+        painter.drawLine(QPointF(plot.left() - sizes.tickLength, y), QPointF(plot.left(), y));
         painter.setPen(textColour);
-        const QRectF box(0, y - textHeight / 2, plot.left() - kTickLength - kLabelGap, textHeight);
+        const QRectF box(0, y - textHeight / 2, plot.left() - sizes.tickLength - sizes.labelGap,
+                         textHeight);
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, DecadeLabel(decade));
     }
-    const qreal labelTop = plot.bottom() + kTickLength + kLabelGap;
+    const qreal labelTop = plot.bottom() + sizes.tickLength + sizes.labelGap;
     const auto stepLabel = [&](qreal x, const QString& text) {
         const QRectF box(x - textHeight * 2, labelTop, textHeight * 4, textHeight);
         painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, text);
     };
     for (int i = 0; i < kChartLastIndex; i += kStepTickSpacing) {
         const qreal x = At(plot, StepRight(i), 0).x();
-        painter.setPen(kAxisColour);
-        painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + kTickLength));
+        painter.setPen(axisPen);
+        painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + sizes.tickLength));
         painter.setPen(textColour);
         stepLabel(x, QString::number(i));
     }
@@ -146,7 +173,7 @@ void DrawAxes(QPainter& painter, const QRectF& plot, const QFontMetrics& metrics
 
 // The curve through the rows' values, then its markers: hollow on the floor.
 void DrawSeries(QPainter& painter, const QRectF& plot, const TStepRows& rows, const TSeries& series,
-                const QColor& hollowFill) {
+                const QColor& hollowFill, const TChartSizes& sizes) {
     QPolygonF line;
     line.reserve(static_cast<qsizetype>(rows.Count()));
     for (const TStepRow& row : rows.Rows()) {
@@ -155,7 +182,7 @@ void DrawSeries(QPainter& painter, const QRectF& plot, const TStepRows& rows, co
         }
         line.append(At(plot, StepRight(row.i), ErrorMark(row.*series.value).down));
     }
-    painter.setPen(QPen(series.colour, series.penWidth, series.line, Qt::FlatCap));
+    painter.setPen(QPen(series.colour, series.penWidth * sizes.zoom, series.line, Qt::FlatCap));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(line);
     if (series.marker == TMarker::None) {
@@ -164,32 +191,32 @@ void DrawSeries(QPainter& painter, const QRectF& plot, const TStepRows& rows, co
     for (const TStepRow& row : rows.Rows()) {
         const TErrorMark mark = ErrorMark(row.*series.value);
         DrawMarker(painter, At(plot, StepRight(row.i), mark.down), series.marker, series.colour,
-                   mark.belowFloor, hollowFill);
+                   mark.belowFloor, hollowFill, sizes);
     }
 }
 
 // A box in the plot's top right corner, which no run's values reach at the design size: a line
 // sample and a marker per curve, and the hollow marker's meaning.
 void DrawLegend(QPainter& painter, const QRectF& plot, const QFontMetrics& metrics,
-                const QPalette& palette) {
+                const QPalette& palette, const TChartSizes& sizes) {
     const int rowHeight = metrics.height();
     int textWidth = metrics.horizontalAdvance(QString::fromUtf8(kFloorLegend));
     for (const TSeries& series : kSeries) {
         textWidth = std::max(textWidth, metrics.horizontalAdvance(QString::fromUtf8(series.label)));
     }
     const int lines = static_cast<int>(kSeries.size()) + 1;
-    const QSizeF size(2 * kLegendPadding + kLegendSampleLength + kLabelGap + textWidth,
-                      2 * kLegendPadding + lines * rowHeight);
-    const QRectF box(plot.right() - kLegendInset - size.width(), plot.top() + kLegendInset,
-                     size.width(), size.height());
-    painter.setPen(kLabelledGridColour);
+    const QSizeF size(2 * sizes.legendPadding + sizes.legendSample + sizes.labelGap + textWidth,
+                      2 * sizes.legendPadding + lines * rowHeight);
+    const QRectF box(plot.right() - sizes.legendInset - size.width(),
+                     plot.top() + sizes.legendInset, size.width(), size.height());
+    painter.setPen(QPen(kLabelledGridColour, sizes.gridPen));
     painter.setBrush(palette.base());
     painter.drawRect(box);
 
-    const qreal sampleLeft = box.left() + kLegendPadding;
-    const qreal textLeft = sampleLeft + kLegendSampleLength + kLabelGap;
+    const qreal sampleLeft = box.left() + sizes.legendPadding;
+    const qreal textLeft = sampleLeft + sizes.legendSample + sizes.labelGap;
     const auto lineMiddle = [&](int line) {
-        return box.top() + kLegendPadding + (line + 0.5) * rowHeight;
+        return box.top() + sizes.legendPadding + (line + 0.5) * rowHeight;
     };
     const auto label = [&](int line, const char* text) {
         painter.setPen(palette.color(QPalette::Text));
@@ -199,15 +226,15 @@ void DrawLegend(QPainter& painter, const QRectF& plot, const QFontMetrics& metri
     int line = 0;
     for (const TSeries& series : kSeries) {
         const qreal y = lineMiddle(line);
-        painter.setPen(QPen(series.colour, series.penWidth, series.line, Qt::FlatCap));
-        painter.drawLine(QPointF(sampleLeft, y), QPointF(sampleLeft + kLegendSampleLength, y));
-        DrawMarker(painter, QPointF(sampleLeft + kLegendSampleLength / 2.0, y), series.marker,
-                   series.colour, false, palette.color(QPalette::Base));
+        painter.setPen(QPen(series.colour, series.penWidth * sizes.zoom, series.line, Qt::FlatCap));
+        painter.drawLine(QPointF(sampleLeft, y), QPointF(sampleLeft + sizes.legendSample, y));
+        DrawMarker(painter, QPointF(sampleLeft + sizes.legendSample / 2, y), series.marker,
+                   series.colour, false, palette.color(QPalette::Base), sizes);
         label(line, series.label);
         ++line;
     }
-    DrawMarker(painter, QPointF(sampleLeft + kLegendSampleLength / 2.0, lineMiddle(line)),
-               TMarker::Circle, kFloorLegendColour, true, palette.color(QPalette::Base));
+    DrawMarker(painter, QPointF(sampleLeft + sizes.legendSample / 2, lineMiddle(line)),
+               TMarker::Circle, kFloorLegendColour, true, palette.color(QPalette::Base), sizes);
     label(line, kFloorLegend);
 }
 
@@ -229,23 +256,25 @@ QSize TConvergenceChart::minimumSizeHint() const {
 }
 
 void TConvergenceChart::Paint(QPainter& painter) const {
-    const QFontMetrics metrics = fontMetrics();
+    const QFontMetrics metrics = painter.fontMetrics();
     const QPalette& colours = palette();
-    const QRectF plot = PlotArea(rect(), metrics);
+    const TChartSizes sizes(Zoom());
+    const QRectF plot = PlotArea(rect(), metrics, sizes);
 
-    // Grid and axes are crisp one-pixel lines (and cheap to draw so); the curves are smoothed.
+    // Grid and axes are crisp lines of whole pixels (and cheap to draw so); the curves are
+    // smoothed.
     DrawBackground(painter, rect(), plot, colours);
-    DrawGrid(painter, plot);
-    DrawAxes(painter, plot, metrics, colours.color(QPalette::WindowText));
+    DrawGrid(painter, plot, sizes);
+    DrawAxes(painter, plot, metrics, colours.color(QPalette::WindowText), sizes);
     painter.setRenderHint(QPainter::Antialiasing);
     if (Rows() != nullptr) {
         painter.save();
-        painter.setClipRect(plot.adjusted(-kMarkerRadius - 1, -kMarkerRadius - 1, kMarkerRadius + 1,
-                                          kMarkerRadius + 1));
+        const qreal overhang = sizes.markerRadius + sizes.markerOutline;
+        painter.setClipRect(plot.adjusted(-overhang, -overhang, overhang, overhang));
         for (const TSeries& series : kSeries) {
-            DrawSeries(painter, plot, *Rows(), series, colours.color(QPalette::Base));
+            DrawSeries(painter, plot, *Rows(), series, colours.color(QPalette::Base), sizes);
         }
         painter.restore();
     }
-    DrawLegend(painter, plot, metrics, colours);
+    DrawLegend(painter, plot, metrics, colours, sizes);
 }

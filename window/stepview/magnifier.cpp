@@ -13,12 +13,14 @@ namespace {
 constexpr QSize kDesignSize(240, 240);
 constexpr QSize kMinimumSize(120, 120);
 
-// Around the view square: room for the tip dot when the tip lies on the square's edge.
+// Around the view square: room for the tip dot when the tip lies on the square's edge. All the
+// sizes are at 100 % and grow with the projector zoom.
 constexpr int kMargin = 5;
 constexpr qreal kTipRadius = 3.5;
 constexpr qreal kEarlierTipRadius = 3.0;
 constexpr qreal kLinePenWidth = 1.5;
 constexpr int kLabelPadding = 3;
+constexpr qreal kFramePenWidth = 1.0;
 
 // The main window plot's colours, with a lighter red for the tips already passed.
 constexpr QColor kRayColour(0, 128, 0);
@@ -27,9 +29,10 @@ constexpr QColor kTipColour(255, 0, 0);
 constexpr QColor kEarlierTipColour(255, 150, 150);
 constexpr QColor kFrameColour(120, 120, 120);
 
-// The largest square centred in the widget, less the margin, on whole pixels.
-QRectF ViewSquare(const QRect& widget) {
-    const int side = std::max(0, std::min(widget.width(), widget.height()) - 2 * kMargin);
+// The largest square centred in the widget, less the margin at `zoom`, on whole pixels.
+QRectF ViewSquare(const QRect& widget, qreal zoom) {
+    const int margin = qRound(kMargin * zoom);
+    const int side = std::max(0, std::min(widget.width(), widget.height()) - 2 * margin);
     return QRect(widget.left() + (widget.width() - side) / 2,
                  widget.top() + (widget.height() - side) / 2, side, side);
 }
@@ -44,49 +47,53 @@ void DrawDot(QPainter& painter, QPointF centre, qreal radius, const QColor& colo
     painter.drawEllipse(centre, radius, radius);
 }
 
-void DrawArc(QPainter& painter, const QRectF& square, const TMagnifierView& view) {
+void DrawArc(QPainter& painter, const QRectF& square, const TMagnifierView& view, qreal zoom) {
     QPolygonF arc;
     arc.reserve(kArcSamples);
     for (const TViewPoint& sample : ArcSamples(view)) {
         arc.append(Pixel(square, sample));
     }
-    painter.setPen(QPen(kArcColour, kLinePenWidth));
+    painter.setPen(QPen(kArcColour, kLinePenWidth * zoom));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(arc);
 }
 
-void DrawTargetRay(QPainter& painter, const QRectF& square, const TMagnifierView& view) {
+void DrawTargetRay(QPainter& painter, const QRectF& square, const TMagnifierView& view,
+                   qreal zoom) {
     const TViewSegment ray = TargetRay(view);
-    painter.setPen(QPen(kRayColour, kLinePenWidth));
+    painter.setPen(QPen(kRayColour, kLinePenWidth * zoom));
     painter.drawLine(Pixel(square, ray.from), Pixel(square, ray.to));
 }
 
 // The tips of the rows before the shown one that fall inside the view.
 void DrawEarlierTips(QPainter& painter, const QRectF& square, const TMagnifierView& view,
-                     const TStepRows& rows, std::size_t shown) {
+                     const TStepRows& rows, std::size_t shown, qreal zoom) {
     for (std::size_t index = 0; index < shown; ++index) {
         const TStepRow& row = rows.Row(index);
         const TViewPoint tip = ToView(view, row.x, row.y);
         if (InView(tip)) {
-            DrawDot(painter, Pixel(square, tip), kEarlierTipRadius, kEarlierTipColour);
+            DrawDot(painter, Pixel(square, tip), kEarlierTipRadius * zoom, kEarlierTipColour);
         }
     }
 }
 
-// A one-pixel line along the square's outermost pixels.
-void DrawFrame(QPainter& painter, const QRectF& square) {
-    painter.setPen(QPen(kFrameColour, 1.0));
+// A line along the square's outermost pixels, one pixel wide at 100 %.
+void DrawFrame(QPainter& painter, const QRectF& square, qreal zoom) {
+    const qreal width = kFramePenWidth * zoom;
+    painter.setPen(QPen(kFrameColour, width));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(square.adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.drawRect(square.adjusted(width / 2, width / 2, -width / 2, -width / 2));
 }
 
 // The view's width in the square's bottom left corner, on the background colour.
 void DrawScaleLabel(QPainter& painter, const QRectF& square, long double width,
-                    const QFontMetrics& metrics, const QPalette& palette) {
+                    const QFontMetrics& metrics, const QPalette& palette, qreal zoom) {
     const QString text = QString::fromStdString(ScaleLabel(width));
-    const QSizeF size(metrics.horizontalAdvance(text) + 2 * kLabelPadding,
-                      metrics.height() + 2 * kLabelPadding);
-    const QRectF box(square.left() + 1, square.bottom() - 1 - size.height(), size.width(),
+    const qreal padding = kLabelPadding * zoom;
+    const qreal frame = kFramePenWidth * zoom;
+    const QSizeF size(metrics.horizontalAdvance(text) + 2 * padding,
+                      metrics.height() + 2 * padding);
+    const QRectF box(square.left() + frame, square.bottom() - frame - size.height(), size.width(),
                      size.height());
     painter.fillRect(box, palette.base());
     painter.setPen(palette.color(QPalette::Text));
@@ -95,10 +102,10 @@ void DrawScaleLabel(QPainter& painter, const QRectF& square, long double width,
 
 // Drawn whole even on the square's edge, where the tightest steps can put it.
 void DrawTip(QPainter& painter, const QRectF& square, const TMagnifierView& view,
-             const TStepRow& row) {
+             const TStepRow& row, qreal zoom) {
     const TViewPoint tip = ToView(view, row.x, row.y);
     if (InView(tip)) {
-        DrawDot(painter, Pixel(square, tip), kTipRadius, kTipColour);
+        DrawDot(painter, Pixel(square, tip), kTipRadius * zoom, kTipColour);
     }
 }
 
@@ -121,11 +128,12 @@ QSize TMagnifier::minimumSizeHint() const {
 
 void TMagnifier::Paint(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF square = ViewSquare(rect());
+    const qreal zoom = Zoom();
+    const QRectF square = ViewSquare(rect(), zoom);
     DrawBackground(painter, rect(), square, palette());
     const TStepRows* rows = Rows();
     if (rows == nullptr || rows->Count() == 0) {
-        DrawFrame(painter, square);
+        DrawFrame(painter, square, zoom);
         return;
     }
     const auto shown = static_cast<std::size_t>(ShownRow());
@@ -134,11 +142,11 @@ void TMagnifier::Paint(QPainter& painter) const {
 
     painter.save();
     painter.setClipRect(square);
-    DrawArc(painter, square, view);
-    DrawTargetRay(painter, square, view);
-    DrawEarlierTips(painter, square, view, *rows, shown);
+    DrawArc(painter, square, view, zoom);
+    DrawTargetRay(painter, square, view, zoom);
+    DrawEarlierTips(painter, square, view, *rows, shown, zoom);
     painter.restore();
-    DrawFrame(painter, square);
-    DrawScaleLabel(painter, square, view.width, fontMetrics(), palette());
-    DrawTip(painter, square, view, row);
+    DrawFrame(painter, square, zoom);
+    DrawScaleLabel(painter, square, view.width, painter.fontMetrics(), palette(), zoom);
+    DrawTip(painter, square, view, row, zoom);
 }

@@ -8,6 +8,14 @@
 
 TStepPlot::TStepPlot(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Sets the size explicitly, so that the window's zoomed font does not change it.
+    QFont own = font();
+    if (own.pointSizeF() > 0) {
+        own.setPointSizeF(own.pointSizeF());
+    } else {
+        own.setPixelSize(own.pixelSize());
+    }
+    setFont(own);
 }
 
 void TStepPlot::SetRows(const TStepRows* rows) {
@@ -29,6 +37,16 @@ void TStepPlot::SetZoom(qreal factor) {
     update();
 }
 
+QFont TStepPlot::PaintFont() const {
+    QFont zoomed = font();
+    if (zoomed.pointSizeF() > 0) {
+        zoomed.setPointSizeF(zoomed.pointSizeF() * zoom_);
+    } else {
+        zoomed.setPixelSize(qRound(zoomed.pixelSize() * zoom_));
+    }
+    return zoomed;
+}
+
 int TStepPlot::ShownRow() const {
     if (rows_ == nullptr || rows_->Count() == 0) {
         return -1;
@@ -39,7 +57,10 @@ int TStepPlot::ShownRow() const {
 
 void TStepPlot::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    Guarded([&] { Paint(painter); });
+    Guarded([&] {
+        painter.setFont(PaintFont());
+        Paint(painter);
+    });
 }
 
 void TStepPlot::DrawBackground(QPainter& painter, const QRect& widget, const QRectF& area,

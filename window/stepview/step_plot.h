@@ -23,8 +23,11 @@ public:
     // The index of the row to show; -1 (the start) follows the newest row. An index the rows
     // do not reach (yet) shows the newest row.
     void ShowRow(int index);
+    // The index ShowRow was last given; -1 while the plot follows the newest row.
+    int RequestedRow() const { return shownIndex_; }
     // The projector zoom: line widths, markers and text drawn `factor` times their design size
-    // (1 to 3).
+    // (1 to 3). The plot's text keeps the size its font had when the plot was made, times the
+    // factor, whatever size its window's font takes later (a zoomed window scales its font).
     void SetZoom(qreal factor);
 
     // The widget in the window's colour with the plotting area in the base colour.
@@ -40,7 +43,10 @@ protected:
     // The row ShowRow asks for, within the rows there are; -1 while there are none.
     int ShownRow() const;
     qreal Zoom() const { return zoom_; }
+    // The font of the plot's texts: the plot's font at the zoom.
+    QFont PaintFont() const;
 
+    // Paints with PaintFont set on the painter.
     void paintEvent(QPaintEvent* event) final;
     // Paints the whole widget (it is opaque) from the rows, which may be nullptr.
     virtual void Paint(QPainter& painter) const = 0;

@@ -31,6 +31,18 @@ QFont TStepTableModel::NumberFont() {
     return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
+void TStepTableModel::SetZoom(qreal factor) {
+    numberFont_ = NumberFont();
+    if (numberFont_.pointSizeF() > 0) {
+        numberFont_.setPointSizeF(numberFont_.pointSizeF() * factor);
+    } else {
+        numberFont_.setPixelSize(qRound(numberFont_.pixelSize() * factor));
+    }
+    if (shown_ > 0) {
+        emit dataChanged(index(0, 0), index(shown_ - 1, kStepColumns - 1), {Qt::FontRole});
+    }
+}
+
 void TStepTableModel::RowsReset() {
     beginResetModel();
     shown_ = static_cast<int>(rows_.Count());

@@ -25,6 +25,9 @@ public:
 
     // The fixed-pitch font of the cells.
     static QFont NumberFont();
+    // The cells' font: NumberFont at the projector zoom `factor` (1 to 3).
+    QFont CellFont() const { return numberFont_; }
+    void SetZoom(qreal factor);
 
     // The rows were started afresh: the views forget every row.
     void RowsReset();

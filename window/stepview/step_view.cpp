@@ -1,6 +1,7 @@
 #include "step_view.h"
 
 #include "guard.h"
+#include "projector_zoom.h"
 #include "settled_digits_delegate.h"
 #include "step_cells.h"
 #include "step_table_model.h"
@@ -56,6 +57,8 @@ TStepView::TStepView(const TStepRows& rows, QWidget* owner)
     ui_->Splitter->setSizes({kTableHeight, kChartsHeight});
     SetUpTable();
     SetUpShortcuts();
+    zoom_ = new TProjectorZoom(this);
+    connect(zoom_, &TProjectorZoom::Changed, this, &TStepView::ZoomChanged);
 
     connect(ui_->PauseButton, &QPushButton::clicked, this, &TStepView::PauseToggled);
     connect(ui_->StepButton, &QPushButton::clicked, this, &TStepView::StepRequested);
@@ -73,8 +76,17 @@ void TStepView::SetUpTable() {
     table->setItemDelegateForColumn(kColumnX, delegate);
     table->setItemDelegateForColumn(kColumnY, delegate);
 
-    // Every size is set once here, from the fonts: nothing is measured as rows arrive.
-    const QFont numberFont = TStepTableModel::NumberFont();
+    SizeTable();
+    connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TStepView::SelectionChanged);
+    connect(table->verticalScrollBar(), &QScrollBar::valueChanged, this, &TStepView::TableScrolled);
+}
+
+// Every size is set here, from the fonts, once and at every change of the zoom: nothing is
+// measured as rows arrive.
+void TStepView::SizeTable() {
+    QTableView* table = ui_->StepTable;
+    const QFont numberFont = model_->CellFont();
     QFont boldFont = numberFont;
     boldFont.setBold(true);
     const QFontMetrics plain(numberFont);
@@ -93,10 +105,20 @@ void TStepView::SetUpTable() {
     rowHeader->setMinimumSectionSize(rowHeight);
     rowHeader->setDefaultSectionSize(rowHeight);
     rowHeader->setSectionResizeMode(QHeaderView::Fixed);
+}
 
-    connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &TStepView::SelectionChanged);
-    connect(table->verticalScrollBar(), &QScrollBar::valueChanged, this, &TStepView::TableScrolled);
+void TStepView::ZoomChanged(qreal factor) {
+    Guarded([this, factor] {
+        model_->SetZoom(factor);
+        SizeTable();
+        for (TStepPlot* plot : Plots()) {
+            plot->SetZoom(factor);
+        }
+    });
+}
+
+std::vector<TStepPlot*> TStepView::Plots() const {
+    return {ui_->Chart, ui_->Magnifier};
 }
 
 // Window-wide shortcuts reach the window before the focused control's own key handling, so the

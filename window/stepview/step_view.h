@@ -4,7 +4,10 @@
 
 #include <QWidget>
 #include <memory>
+#include <vector>
 
+class TProjectorZoom;
+class TStepPlot;
 class TStepTableModel;
 namespace Ui {
 class TStepView;
@@ -19,6 +22,9 @@ class TStepView;
 // The view reads the rows it is given and is told when they change; it never changes the run
 // itself: its pause and step buttons only emit PauseToggled and StepRequested, and the owner
 // reports the resulting state back through SetRunState.
+//
+// The projector zoom (projector_zoom.h) enlarges the view's texts, the table's rows and columns
+// and the plots' lines, markers and texts up to 300 %; F11 shows the view full screen.
 //
 // Keys, anywhere in the window: Space presses the focused button, and elsewhere does what the
 // pause button does; the right arrow does what "Ďalší krok" does (both only while their button
@@ -53,7 +59,11 @@ signals:
 
 private:
     void SetUpTable();
+    void SizeTable();
     void SetUpShortcuts();
+    void ZoomChanged(qreal factor);
+    // The view's plots, left to right.
+    std::vector<TStepPlot*> Plots() const;
 
     void CopyTableClick();
     void SpacePressed();
@@ -66,6 +76,7 @@ private:
     std::unique_ptr<Ui::TStepView> ui_;
     const TStepRows& rows_;
     TStepTableModel* model_ = nullptr;
+    TProjectorZoom* zoom_ = nullptr;
     bool followNewest_ = true;   // the table shows the newest row as rows arrive
     bool scrollPending_ = false; // a scroll to the newest row waits for the event loop
 };

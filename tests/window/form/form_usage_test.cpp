@@ -4,7 +4,6 @@
 #include "angle_input.h"
 #include "conversions.h"
 #include "form_fixture.h"
-#include "screen_fit.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -103,32 +102,6 @@ TEST_F(TFormUsageTest, ResultFieldsGiveTheirWholeTextAsTooltipAndToScreenReaders
     EXPECT_GT(Field("Sin")->fontMetrics().horizontalAdvance(Field("Sin")->text()),
               Field("Sin")->width())
         << "the sine of -1e-300 is wider than its field";
-}
-
-struct TFitCase {
-    const char* name;
-    QRect frame;
-    QRect available;
-    QPoint expected;
-};
-
-TEST(FitFrameOnScreenTest, KeepsTheDesignPositionWhereItFitsElseMovesJustEnough) {
-    const TFitCase cases[] = {
-        {"fits on a 1600x1200 screen", {269, 120, 563, 542}, {0, 0, 1600, 1200}, {269, 120}},
-        {"exactly fits", {269, 120, 563, 542}, {0, 0, 832, 662}, {269, 120}},
-        {"scale 2 on 1600x1200: moved left and up", {269, 120, 563, 542}, {0, 0, 800, 600},
-         {237, 58}},
-        {"scale 2 on a 1080p projector with a panel", {269, 120, 563, 542}, {0, 0, 960, 512},
-         {269, 0}},
-        {"panel at the top of a small screen", {269, 10, 563, 542}, {0, 32, 800, 568},
-         {237, 32}},
-        {"second screen to the right", {269, 120, 563, 542}, {1920, 0, 1024, 768}, {1920, 120}},
-        {"larger than the screen keeps its top-left on it", {269, 120, 1000, 800},
-         {0, 0, 800, 600}, {0, 0}},
-    };
-    for (const TFitCase& c : cases) {
-        EXPECT_EQ(FitFrameOnScreen(c.frame, c.available), c.expected) << c.name;
-    }
 }
 
 } // namespace

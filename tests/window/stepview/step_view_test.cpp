@@ -133,12 +133,11 @@ TEST_P(StepViewRunStateTest, EnablesPauseAndStepAndNamesThePauseButton) {
     EXPECT_TRUE(Button("CopyButton")->isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    States, StepViewRunStateTest,
-    testing::Values(RunStateCase{"Idle", false, false, false, "Pozastaviť"},
-                    RunStateCase{"Running", true, false, true, "Pozastaviť"},
-                    RunStateCase{"Paused", true, true, true, "Pokračovať"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(States, StepViewRunStateTest,
+                         testing::Values(RunStateCase{"Idle", false, false, false, "Pozastaviť"},
+                                         RunStateCase{"Running", true, false, true, "Pozastaviť"},
+                                         RunStateCase{"Paused", true, true, true, "Pokračovať"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct SignalCase {
     const char* name;
@@ -164,29 +163,28 @@ TEST_P(StepViewSignalTest, EmitsOnlyItsSignalOnce) {
     EXPECT_EQ(steps.count(), GetParam().pause ? 0 : 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, StepViewSignalTest,
-    testing::Values(SignalCase{"PauseButton",
-                               [](auto&, auto*, QPushButton* pause, auto*) {
-                                   QTest::mouseClick(pause, Qt::LeftButton);
-                               },
-                               true},
-                    SignalCase{"SpaceInTheTable",
-                               [](auto&, QTableView* table, auto*, auto*) {
-                                   QTest::keyClick(table, Qt::Key_Space);
-                               },
-                               true},
-                    SignalCase{"StepButton",
-                               [](auto&, auto*, auto*, QPushButton* step) {
-                                   QTest::mouseClick(step, Qt::LeftButton);
-                               },
-                               false},
-                    SignalCase{"RightArrowInTheTable",
-                               [](auto&, QTableView* table, auto*, auto*) {
-                                   QTest::keyClick(table, Qt::Key_Right);
-                               },
-                               false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Controls, StepViewSignalTest,
+                         testing::Values(SignalCase{"PauseButton",
+                                                    [](auto&, auto*, QPushButton* pause, auto*) {
+                                                        QTest::mouseClick(pause, Qt::LeftButton);
+                                                    },
+                                                    true},
+                                         SignalCase{"SpaceInTheTable",
+                                                    [](auto&, QTableView* table, auto*, auto*) {
+                                                        QTest::keyClick(table, Qt::Key_Space);
+                                                    },
+                                                    true},
+                                         SignalCase{"StepButton",
+                                                    [](auto&, auto*, auto*, QPushButton* step) {
+                                                        QTest::mouseClick(step, Qt::LeftButton);
+                                                    },
+                                                    false},
+                                         SignalCase{"RightArrowInTheTable",
+                                                    [](auto&, QTableView* table, auto*, auto*) {
+                                                        QTest::keyClick(table, Qt::Key_Right);
+                                                    },
+                                                    false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StepViewTest, KeysDoNothingOutsideARun) {
     QSignalSpy pauses(view_, &TStepView::PauseToggled);
@@ -197,6 +195,21 @@ TEST_F(StepViewTest, KeysDoNothingOutsideARun) {
     QTest::keyClick(Table(), Qt::Key_Right);
     EXPECT_EQ(pauses.count(), 0);
     EXPECT_EQ(steps.count(), 0);
+}
+
+TEST_F(StepViewTest, ProjectorZoomEnlargesTheTableAndTheButtons) {
+    Run("30");
+    const qreal buttonPoints = Button("CopyButton")->font().pointSizeF();
+    const int rowHeight = Table()->rowHeight(0);
+    const int xWidth = Table()->columnWidth(kColumnX);
+    QTest::keyClick(Table(), Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(Table(), Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(Button("CopyButton")->font().pointSizeF(), buttonPoints * 1.5);
+    EXPECT_GT(Table()->rowHeight(0), rowHeight * 1.3);
+    EXPECT_GT(Table()->columnWidth(kColumnX), xWidth * 1.3);
+    QTest::keyClick(Table(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(Table()->rowHeight(0), rowHeight);
+    EXPECT_EQ(Table()->columnWidth(kColumnX), xWidth);
 }
 
 TEST_F(StepViewTest, SpacePressesTheFocusedButton) {

@@ -1,0 +1,100 @@
+#include "screen_fit.h"
+
+#include <gtest/gtest.h>
+#include <ostream>
+
+// Read in failure messages; found by argument-dependent lookup beside the types.
+void PrintTo(const TScreenRect& r, std::ostream* os) {
+    *os << "{" << r.x << ", " << r.y << ", " << r.width << ", " << r.height << "}";
+}
+void PrintTo(const TScreenPoint& p, std::ostream* os) {
+    *os << "{" << p.x << ", " << p.y << "}";
+}
+
+namespace {
+
+// The main window's frame at its design position: the 555 x 515 client with a window manager's
+// borders and title bar.
+constexpr TScreenRect kMainWindow{269, 120, 563, 542};
+// The step view's frame at its design size: the 1180 x 700 client, framed the same way.
+constexpr TScreenSize kStepView{1188, 727};
+constexpr int kNarrowest = 1000;
+
+struct TFitCase {
+    const char* name;
+    TScreenRect frame;
+    TScreenRect available;
+    TScreenPoint expected;
+};
+
+TEST(FitFrameOnScreenTest, KeepsTheDesignPositionWhereItFitsElseMovesJustEnough) {
+    const TFitCase cases[] = {
+        {"fits on a 1600x1200 screen", {269, 120, 563, 542}, {0, 0, 1600, 1200}, {269, 120}},
+        {"exactly fits", {269, 120, 563, 542}, {0, 0, 832, 662}, {269, 120}},
+        {"scale 2 on 1600x1200: moved left and up",
+         {269, 120, 563, 542},
+         {0, 0, 800, 600},
+         {237, 58}},
+        {"scale 2 on a 1080p projector with a panel",
+         {269, 120, 563, 542},
+         {0, 0, 960, 512},
+         {269, 0}},
+        {"panel at the top of a small screen", {269, 10, 563, 542}, {0, 32, 800, 568}, {237, 32}},
+        {"second screen to the right", {269, 120, 563, 542}, {1920, 0, 1024, 768}, {1920, 120}},
+        {"larger than the screen keeps its top-left on it",
+         {269, 120, 1000, 800},
+         {0, 0, 800, 600},
+         {0, 0}},
+    };
+    for (const TFitCase& c : cases) {
+        EXPECT_EQ(FitFrameOnScreen(c.frame, c.available), c.expected) << c.name;
+    }
+}
+
+struct TPlaceCase {
+    const char* name;
+    TScreenRect owner;
+    TScreenRect available;
+    TScreenRect expected;
+};
+
+TEST(PlaceBesideTest, PutsTheStepViewWhollyOnTheScreensSchoolsHave) {
+    const TPlaceCase cases[] = {
+        {"1920x1080 with a panel: beside, narrowed to the room",
+         kMainWindow,
+         {0, 0, 1920, 1048},
+         {840, 120, 1080, 727}},
+        {"1920x1080, main window at the left edge: beside at full size",
+         {0, 0, 563, 542},
+         {0, 0, 1920, 1080},
+         {571, 0, 1188, 727}},
+        {"1920x1080, main window at the right edge: to its left",
+         {1357, 100, 563, 542},
+         {0, 0, 1920, 1080},
+         {161, 100, 1188, 727}},
+        {"1366x768: no room beside, covers it as far right as it goes",
+         kMainWindow,
+         {0, 0, 1366, 768},
+         {178, 41, 1188, 727}},
+        {"1366x768 with a top panel", kMainWindow, {0, 32, 1366, 736}, {178, 41, 1188, 727}},
+        {"1280x800: covers it", kMainWindow, {0, 0, 1280, 800}, {92, 73, 1188, 727}},
+        {"1024x768: cut to the screen's width", kMainWindow, {0, 0, 1024, 768}, {0, 41, 1024, 727}},
+        {"1024x768 with a bottom panel: cut to both",
+         kMainWindow,
+         {0, 0, 1024, 700},
+         {0, 0, 1024, 700}},
+        {"main window scaled 2 on 1920x1080: covers it",
+         {0, 0, 1118, 1057},
+         {0, 0, 1920, 1080},
+         {732, 0, 1188, 727}},
+        {"second screen to the right",
+         {2189, 120, 563, 542},
+         {1920, 0, 1366, 768},
+         {2098, 41, 1188, 727}},
+    };
+    for (const TPlaceCase& c : cases) {
+        EXPECT_EQ(PlaceBeside(c.owner, kStepView, kNarrowest, c.available), c.expected) << c.name;
+    }
+}
+
+} // namespace
