@@ -51,8 +51,8 @@ constexpr auto kPlotToolTip = "Pravé tlačidlo alebo F2: kroky algoritmu";
 // The way to the laboratory: the same, with F3.
 constexpr auto kLaboratoryKey = Qt::Key_F3;
 constexpr auto kLaboratoryItem = "Laboratórium…";
-// The room between the main window's frame and the laboratory's when it opens beside it.
-constexpr int kGapBesideForm = 8;
+// The narrowest the laboratory is made to stand beside the main window: its settings in a row.
+constexpr int kNarrowestLaboratory = 900;
 // Where the window's frame stands on the screen at start-up (left, top).
 constexpr QPoint kDesignPosition(269, 120);
 // Replaces the field's text and shows its beginning, as a freshly filled field does.
@@ -173,21 +173,23 @@ void TForm1::SetUpLaboratory() {
     ui_->Img->addAction(showLaboratory);
 }
 
-// Beside the window where the screen has room, else moved just enough to stand on the screen
-// (over the window); a laboratory larger than the screen is made to fit it first.
+// Beside the window where the screen has room, else over it, always wholly on the screen
+// (PlaceBeside, screen_fit.h).
 void TForm1::ShowLaboratory() {
     Guarded([this] {
         if (laboratory_ == nullptr) {
             laboratory_ = new TLabWindow(this);
             if (const QScreen* onScreen = screen()) {
-                const QRect available = onScreen->availableGeometry();
                 const QSize frameExtra = laboratory_->frameGeometry().size() - laboratory_->size();
-                laboratory_->resize(laboratory_->size().boundedTo(available.size() - frameExtra));
-                const QRect frame = frameGeometry();
-                const QRect wanted(frame.right() + 1 + kGapBesideForm, frame.top(),
-                                   laboratory_->frameGeometry().width(),
-                                   laboratory_->frameGeometry().height());
-                laboratory_->move(FitFrameOnScreen(wanted, available));
+                const QSize wanted = laboratory_->size() + frameExtra;
+                const QRect owner = frameGeometry();
+                const QRect available = onScreen->availableGeometry();
+                const TScreenRect frame = PlaceBeside(
+                    {owner.x(), owner.y(), owner.width(), owner.height()},
+                    {wanted.width(), wanted.height()}, kNarrowestLaboratory,
+                    {available.x(), available.y(), available.width(), available.height()});
+                laboratory_->resize(QSize(frame.width, frame.height) - frameExtra);
+                laboratory_->move(frame.x, frame.y);
             }
         }
         laboratory_->show();

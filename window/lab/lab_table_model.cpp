@@ -39,6 +39,13 @@ QFont TLabTableModel::NumberFont() {
     return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
+void TLabTableModel::SetZoom(qreal factor) {
+    beginResetModel();
+    numberFont_ = NumberFont();
+    numberFont_.setPointSizeF(numberFont_.pointSizeF() * factor);
+    endResetModel();
+}
+
 void TLabTableModel::SetRun(const TLabRun& run, const TLabSetup& setup) {
     beginResetModel();
     run_ = run;

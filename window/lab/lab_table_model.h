@@ -29,6 +29,10 @@ public:
     // The fixed-pitch font of the cells.
     static QFont NumberFont();
 
+    // The cells' font at the projector zoom `factor`.
+    void SetZoom(qreal factor);
+    const QFont& CellFont() const { return numberFont_; }
+
     // Shows `run` (not refused) of `setup`.
     void SetRun(const TLabRun& run, const TLabSetup& setup);
     const TLabRun& Run() const { return run_; }

@@ -7,6 +7,7 @@
 #include "lab_input.h"
 #include "lab_table_model.h"
 #include "lab_texts.h"
+#include "projector_zoom.h"
 #include "ui_lab_window.h"
 #include "utf8_text.h"
 
@@ -46,6 +47,8 @@ TLabWindow::TLabWindow(QWidget* owner)
     ui_->Splitter->setSizes({kTableHeight, kBottomHeight});
     SetUpTable();
     ConnectSettings();
+    zoom_ = new TProjectorZoom(this);
+    connect(zoom_, &TProjectorZoom::Changed, this, &TLabWindow::ZoomChanged);
     ModeChanged();
     WordBitsChanged(ui_->WordSpin->value());
     Recompute();
@@ -76,11 +79,7 @@ void TLabWindow::SetUpTable() {
     QHeaderView* header = table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setStretchLastSection(false);
-    const QFontMetrics metrics(TLabTableModel::NumberFont());
-    QHeaderView* rowHeader = table->verticalHeader();
-    rowHeader->setMinimumSectionSize(metrics.height() + kRowPadding);
-    rowHeader->setDefaultSectionSize(metrics.height() + kRowPadding);
-    rowHeader->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &TLabWindow::CopyTable);
@@ -220,20 +219,7 @@ void TLabWindow::Recompute() {
 
 void TLabWindow::ShowRun(const TLabRun& run, const TLabSetup& setup) {
     model_->SetRun(run, setup);
-    // Column widths follow the format: the bit columns hold W bits and the dot.
-    QHeaderView* header = ui_->StepTable->horizontalHeader();
-    const QFontMetrics metrics(TLabTableModel::NumberFont());
-    for (int column = 0; column < kLabFloatColumns; ++column) {
-        const QString widest(kColumnCharacters[static_cast<std::size_t>(column)], u'0');
-        header->resizeSection(column, metrics.horizontalAdvance(widest) + kCellPadding);
-    }
-    if (setup.arithmetic == TLabArithmetic::Fixed) {
-        const QString widest(setup.wordBits + 1, u'0');
-        const int width = metrics.horizontalAdvance(widest) + kCellPadding;
-        for (int column = kLabColumnXBits; column <= kLabColumnZBits; ++column) {
-            header->resizeSection(column, width);
-        }
-    }
+    SizeTable();
     ShowResults(run, setup);
 }
 
@@ -250,6 +236,34 @@ void TLabWindow::ShowResults(const TLabRun& run, const TLabSetup& setup) {
     show(ui_->SecondName, ui_->SecondValue, ui_->SecondExact, ui_->SecondError,
          LabSecondName(setup.mode), run.second, run.exactSecond);
     ui_->UnitText->setText(FromUtf8(LabUnitText(setup)));
+}
+
+void TLabWindow::SizeTable() {
+    const QFontMetrics metrics(model_->CellFont());
+    QHeaderView* rowHeader = ui_->StepTable->verticalHeader();
+    rowHeader->setMinimumSectionSize(metrics.height() + kRowPadding);
+    rowHeader->setDefaultSectionSize(metrics.height() + kRowPadding);
+    QHeaderView* header = ui_->StepTable->horizontalHeader();
+    for (int column = 0; column < kLabFloatColumns; ++column) {
+        const QString widest(kColumnCharacters[static_cast<std::size_t>(column)], u'0');
+        header->resizeSection(column, metrics.horizontalAdvance(widest) + kCellPadding);
+    }
+    const TLabSetup& setup = model_->Setup();
+    if (setup.arithmetic == TLabArithmetic::Fixed) {
+        const QString widest(setup.wordBits + 1, u'0');
+        const int width = metrics.horizontalAdvance(widest) + kCellPadding;
+        for (int column = kLabColumnXBits; column <= kLabColumnZBits; ++column) {
+            header->resizeSection(column, width);
+        }
+    }
+}
+
+void TLabWindow::ZoomChanged(qreal factor) {
+    Guarded([this, factor] {
+        model_->SetZoom(factor);
+        SizeTable();
+        ui_->Chart->SetZoom(factor);
+    });
 }
 
 void TLabWindow::CopyTable() {

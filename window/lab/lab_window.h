@@ -6,6 +6,7 @@
 #include <memory>
 
 class TLabTableModel;
+class TProjectorZoom;
 namespace Ui {
 class TLabWindow;
 }
@@ -23,6 +24,9 @@ class TLabWindow;
 // or a field that holds no number, shows one line in the status line; the table, the results
 // and the chart keep the last run meanwhile, and the sweep a refused change asked for is made
 // with the next run that succeeds.
+//
+// The projector zoom (projector_zoom.h: Ctrl++, Ctrl+−, Ctrl+0, F11) scales the window's texts,
+// the table's cells and the chart.
 //
 // Ctrl+C and "Kopírovať tabuľku" copy the whole table as tab-separated text, header row first.
 // The window reads and writes nothing of any other window.
@@ -55,8 +59,12 @@ private:
     void ShowRun(const TLabRun& run, const TLabSetup& setup);
     void ShowResults(const TLabRun& run, const TLabSetup& setup);
     void CopyTable();
+    void ZoomChanged(qreal factor);
+    // Column widths and row heights from the cells' font: the bit columns hold W bits and the dot.
+    void SizeTable();
 
     std::unique_ptr<Ui::TLabWindow> ui_;
     TLabTableModel* model_ = nullptr;
+    TProjectorZoom* zoom_ = nullptr;
     bool sweepPending_ = true;
 };
