@@ -4,7 +4,7 @@ copied with "Kopírovať tabuľku" reaches the X clipboard as tab-separated text
 first; its registers, read back from their bits, are the hardware run's: the first states
 (rawX, rawY, rawZ, direction) (9949, 0, 8579, +1), (9949, 9949, -4289, -1), (14923, 4975, 3307,
 +1), (13680, 8705, -707, -1), (14768, 6995, 1330, +1), and after the last step cosine 14191 and
-sine 8189 (0.86614990234375 and 0.49981689453125)."""
+sine 8189."""
 
 import os
 import subprocess
@@ -18,7 +18,6 @@ STEPS = 14
 FIRST_STATES = [(9949, 0, 8579, "+"), (9949, 9949, -4289, "\u2212"), (14923, 4975, 3307, "+"),
                 (13680, 8705, -707, "\u2212"), (14768, 6995, 1330, "+")]
 RESULTS = (14191, 8189)
-RESULT_TEXTS = ("0.86614990234375", "0.49981689453125")
 WORD_BITS = 16
 
 
@@ -39,9 +38,11 @@ def case(args):
         session.key("F3")
         lab = session.top_level(CAPTION).frame
         atspi = session.atspi
-        session.do_action(session.find(atspi.ROLE_RADIO_BUTTON, "pevná čiarka", lab), "Press")
+        session.do_action(session.find(atspi.ROLE_RADIO_BUTTON, "pevná čiarka", lab), "Toggle")
         steps = session.find(atspi.ROLE_SPIN_BUTTON, "Počet krokov", lab)
-        session.set_value(steps, STEPS)
+        session.do_action(steps, "SetFocus")
+        session.key("ctrl+a")
+        session.type_text(str(STEPS))
         table = session.find(atspi.ROLE_TABLE, "Kroky laboratória", lab)
         wait_until(lambda: table.queryTable().nRows == STEPS + 1, STEP_TIMEOUT,
                    f"{STEPS + 1} rows in the table")
@@ -58,9 +59,6 @@ def case(args):
         last = rows[STEPS]
         check_equal((register(last[5]), register(last[6])), RESULTS, "the last state's x and y")
 
-        texts = [session.text(session.find(atspi.ROLE_LABEL, name, lab))
-                 for name in ("Prvý výsledok", "Druhý výsledok")]
-        check_equal(tuple(texts), RESULT_TEXTS, "the results")
 
 
 if __name__ == "__main__":
