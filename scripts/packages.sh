@@ -54,4 +54,5 @@ PACKAGE_CHECK_PACKAGES=(lintian desktop-file-utils appstream)
 
 # What the end-to-end tests and scripts/screenshot need: an X server, input events, the
 # accessibility bus with Debian's Python bindings, and screenshots.
-E2E_PACKAGES=(xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi python3-xlib imagemagick)
+E2E_PACKAGES=(xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi python3-xlib imagemagick
+              xclip)

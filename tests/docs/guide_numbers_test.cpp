@@ -8,10 +8,14 @@
 #include "angle_input.h"
 #include "conversions.h"
 #include "cordic.h"
+#include "lab.h"
+#include "lab_input.h"
+#include "lab_texts.h"
 #include "recording_window.h"
 #include "run.h"
 #include "step_cells.h"
 #include "step_rows.h"
+#include "sweep_floor.h"
 
 #include <algorithm>
 #include <charconv>
@@ -126,6 +130,64 @@ void PrintTo(const TQuote& quote, std::ostream* out) {
     *out << quote.name << ": \"" << quote.text << "\"";
 }
 
+// The laboratory's three experiments, computed with its engine and shown in its own texts.
+template <class Quote> void QuoteLaboratory(const Quote& quote) {
+    TLabSetup fixed;
+    fixed.arithmetic = TLabArithmetic::Fixed;
+    fixed.steps = 14;
+    fixed.theta = ReadLabAngle("30", true).value();
+    const TLabRun thirty = LabRun(fixed);
+    quote("LabFixedCosine", FloatToStr(thirty.first));
+    quote("LabFixedCosineError", LabErrorLine(thirty.first, thirty.exactFirst, thirty.unit));
+    quote("LabFixedSine", FloatToStr(thirty.second));
+    quote("LabFixedSineUnits",
+          ThreeDigits(fabsl(thirty.second - thirty.exactSecond) / thirty.unit) + " u");
+    const auto floorOf = [](const TLabSetup& setup) {
+        const auto sweep = LabSweep(setup);
+        const std::int32_t n = SweepFloorSteps(sweep);
+        return std::pair{sweep, n};
+    };
+    const auto [fixedSweep, fixedFloor] = floorOf(fixed);
+    quote("LabFixedSweepFloor", ThreeDigits(fixedSweep[static_cast<std::size_t>(fixedFloor - 1)]) +
+                                    " u od n = " + IntToStr(fixedFloor));
+    quote("LabFixedSweepAt64", ThreeDigits(fixedSweep[63]) + " u");
+
+    TLabSetup point;
+    point.mode = TLabMode::Vectoring;
+    point.x0 = -3;
+    point.y0 = -4;
+    point.steps = 64;
+    const TLabRun extended = LabRun(point);
+    quote("LabVectoringAngle", FloatToStr(extended.first));
+    quote("LabVectoringLength", FloatToStr(extended.second));
+    point.arithmetic = TLabArithmetic::Fixed;
+    point.fractionBits = 12;
+    point.steps = 16;
+    std::string wrapped = "(no state wraps)";
+    for (const TLabState& state : LabRun(point).states) {
+        if (state.overflow) {
+            wrapped = "riadok " + IntToStr(state.i);
+            break;
+        }
+    }
+    quote("LabVectoringWrapsInTwelveFractionBits", wrapped);
+    point.fractionBits = 11;
+    quote("LabVectoringLengthInElevenFractionBits", FloatToStr(LabRun(point).second));
+
+    const auto stop = [&](TLabArithmetic arithmetic) {
+        TLabSetup setup;
+        setup.arithmetic = arithmetic;
+        const auto [sweep, n] = floorOf(setup);
+        return "n = " + IntToStr(n) + " (" + ThreeDigits(sweep[static_cast<std::size_t>(n - 1)]) +
+               " u)";
+    };
+    quote("LabSingleStops", stop(TLabArithmetic::Single));
+    quote("LabDoubleStops", stop(TLabArithmetic::Double));
+    quote("LabExtendedStops", stop(TLabArithmetic::Extended));
+    TLabSetup main;
+    quote("LabExtendedAtFiftyFour", ThreeDigits(LabSweep(main)[53]) + " u");
+}
+
 std::vector<TQuote> GuideQuotes() {
     std::vector<TQuote> quotes;
     const auto quote = [&](std::string name, std::string text) {
@@ -202,6 +264,8 @@ std::vector<TQuote> GuideQuotes() {
     quote("DoubleHalfPiTextInRadiansIsRefused", refused.window.status);
     quote("DoubleHalfPiTextAboveTheBound",
           Rounded(StrToFloat(kDoubleHalfPi) - ninety.rows.Theta(), 1));
+
+    QuoteLaboratory(quote);
     return quotes;
 }
 

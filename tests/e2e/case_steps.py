@@ -126,12 +126,13 @@ def reopen_from_menu(session, window, view):
     wait_until(lambda: not view.showing(), STEP_TIMEOUT, "the view to close")
     x, y = session.centre(window["Img"])
     session.xdotool("mousemove", str(x), str(y), "click", "3")
-    # The menu holds the one item "Zobraziť kroky…"; it is no accessible of the program's.
+    # The menu holds "Zobraziť kroky…" and below it "Laboratórium…"; it is no accessible of the
+    # program's. The first item fills the menu's upper half.
     menus = wait_until(lambda: xwindow.menus(session.display, session.app.pid), STEP_TIMEOUT,
                        "the plot's context menu")
     check_equal(len(menus), 1, "the context menus shown")
     left, top, width, height = menus[0]
-    session.xdotool("mousemove", str(left + width // 2), str(top + height // 2), "click", "1")
+    session.xdotool("mousemove", str(left + width // 2), str(top + height // 4), "click", "1")
     return StepView(session, session.top_level(CAPTION))
 
 

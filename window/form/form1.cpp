@@ -3,6 +3,7 @@
 #include "canvas.h"
 #include "guard.h"
 #include "image.h"
+#include "lab_window.h"
 #include "label_fit.h"
 #include "plot.h"
 #include "screen_fit.h"
@@ -47,6 +48,11 @@ constexpr auto kGroupBoxStyle = "Windows";
 constexpr auto kStepViewKey = Qt::Key_F2;
 constexpr auto kStepViewItem = "Zobraziť kroky…";
 constexpr auto kPlotToolTip = "Pravé tlačidlo alebo F2: kroky algoritmu";
+// The way to the laboratory: the same, with F3.
+constexpr auto kLaboratoryKey = Qt::Key_F3;
+constexpr auto kLaboratoryItem = "Laboratórium…";
+// The narrowest the laboratory is made to stand beside the main window: its settings in a row.
+constexpr int kNarrowestLaboratory = 900;
 // Where the window's frame stands on the screen at start-up (left, top).
 constexpr QPoint kDesignPosition(269, 120);
 // Replaces the field's text and shows its beginning, as a freshly filled field does.
@@ -99,6 +105,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::TFor
     }
 
     SetUpStepView();
+    SetUpLaboratory();
     SetTabOrder();
     ui_->Input->setFocus();
 
@@ -153,6 +160,46 @@ void TForm1::SetUpStepView() {
     ui_->Img->addAction(showSteps);
     ui_->Img->setContextMenuPolicy(Qt::ActionsContextMenu);
     ui_->Img->setToolTip(QString::fromUtf8(kPlotToolTip));
+}
+
+// F3 anywhere in the window, or the plot's context menu below the step view's item, opens the
+// laboratory. It shares nothing with the window's runs; until it is opened nothing of it exists.
+void TForm1::SetUpLaboratory() {
+    auto* showLaboratory = new QAction(QString::fromUtf8(kLaboratoryItem), this);
+    showLaboratory->setShortcut(QKeySequence(kLaboratoryKey));
+    showLaboratory->setShortcutContext(Qt::WindowShortcut);
+    connect(showLaboratory, &QAction::triggered, this, &TForm1::ShowLaboratory);
+    addAction(showLaboratory);
+    ui_->Img->addAction(showLaboratory);
+}
+
+// Beside the window where the screen has room, else over it, always wholly on the screen
+// (PlaceBeside, screen_fit.h).
+void TForm1::ShowLaboratory() {
+    Guarded([this] {
+        if (laboratory_ == nullptr) {
+            laboratory_ = new TLabWindow(this);
+            if (const QScreen* onScreen = screen()) {
+                const QSize frameExtra = laboratory_->frameGeometry().size() - laboratory_->size();
+                const QSize wanted = laboratory_->size() + frameExtra;
+                const QRect owner = frameGeometry();
+                const QRect available = onScreen->availableGeometry();
+                const TScreenRect frame = PlaceBeside(
+                    {owner.x(), owner.y(), owner.width(), owner.height()},
+                    {wanted.width(), wanted.height()}, kNarrowestLaboratory,
+                    {available.x(), available.y(), available.width(), available.height()});
+                laboratory_->resize(QSize(frame.width, frame.height) - frameExtra);
+                laboratory_->move(frame.x, frame.y);
+            }
+        }
+        laboratory_->show();
+        laboratory_->raise();
+        laboratory_->activateWindow();
+    });
+}
+
+TLabWindow* TForm1::Laboratory() const {
+    return laboratory_;
 }
 
 void TForm1::ShowSteps() {
@@ -275,6 +322,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
     if (TStepView* view = steps_->View()) {
         view->close();
+    }
+    if (laboratory_ != nullptr) {
+        laboratory_->close();
     }
 }
 

@@ -12,6 +12,7 @@
 class QLabel;
 class TStepFollower;
 class TStepView;
+class TLabWindow;
 namespace Ui {
 class TForm1;
 }
@@ -41,6 +42,11 @@ public:
     void ShowSteps();
     // The step view, nullptr until it is first opened.
     TStepView* StepView() const;
+    // Opens the laboratory "Laboratórium CORDIC" beside the window (F3, or the plot's context
+    // menu); it reads and writes nothing of the window.
+    void ShowLaboratory();
+    // The laboratory, nullptr until it is first opened.
+    TLabWindow* Laboratory() const;
 
     // IRunWindow, on the controls of the same names; texts are UTF-8.
     std::string InputText() override;
@@ -78,12 +84,14 @@ private:
     void SetDesignFont();
     void SetTabOrder();
     void SetUpStepView();
+    void SetUpLaboratory();
     void FormCreate();
     void Button1Click();
 
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<TStepFollower> steps_;
-    QLabel* sbText_ = nullptr;            // the status bar's simple panel
+    QLabel* sbText_ = nullptr; // the status bar's simple panel
+    QPointer<TLabWindow> laboratory_;
     QPointer<QWidget> focusAfterDisable_; // where the focus went when Button1 was disabled
     bool closed_ = false;
     bool shownOnce_ = false;

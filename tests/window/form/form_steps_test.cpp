@@ -51,9 +51,11 @@ protected:
 TEST_F(TFormStepsTest, OpensByF2OrThePlotsMenuAndShowsTheLatestValidRun) {
     EXPECT_EQ(form_->StepView(), nullptr) << "nothing of the view before it is opened";
     EXPECT_EQ(Img()->toolTip(), QStringLiteral("Pravé tlačidlo alebo F2: kroky algoritmu"));
-    ASSERT_EQ(Img()->actions().size(), 1);
+    // The step view's item first, then the laboratory's.
+    ASSERT_EQ(Img()->actions().size(), 2);
     QAction* menuItem = Img()->actions().front();
     EXPECT_EQ(menuItem->text(), QStringLiteral("Zobraziť kroky…"));
+    EXPECT_EQ(Img()->actions().back()->text(), QStringLiteral("Laboratórium…"));
     EXPECT_EQ(Img()->contextMenuPolicy(), Qt::ActionsContextMenu);
 
     Run(QStringLiteral("30"), 0);

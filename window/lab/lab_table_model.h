@@ -1,0 +1,57 @@
+#pragma once
+
+#include "lab.h"
+
+#include <QAbstractTableModel>
+#include <QFont>
+#include <QString>
+#include <vector>
+
+// The table "Kroky laboratória" over one run of the laboratory, with the texts of lab_cells.h:
+// five columns for the floating formats, eight with the registers' bits for fixed point. The
+// display text of every cell is the plain text, the one screen readers read and copies hold.
+// The bit columns also give where the bits step i's shift drops begin (kDroppedStartRole), which
+// TBitCellDelegate marks. A state whose update wrapped a register (or overflowed a floating
+// format) has a tinted background, a warning sign in its index cell and a tooltip.
+//
+// Texts are made when a view first asks for them and kept until the next run: dragging the
+// step count redraws only the rows in view.
+class TLabTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    // int: the index in the bit cell's text from which its characters are dropped bits; the
+    // text's length when none are. No value in the other columns.
+    static constexpr int kDroppedStartRole = Qt::UserRole + 1;
+
+    explicit TLabTableModel(QObject* parent = nullptr);
+
+    // The fixed-pitch font of the cells.
+    static QFont NumberFont();
+
+    // The cells' font at the projector zoom `factor`.
+    void SetZoom(qreal factor);
+    const QFont& CellFont() const { return numberFont_; }
+
+    // Shows `run` (not refused) of `setup`.
+    void SetRun(const TLabRun& run, const TLabSetup& setup);
+    const TLabRun& Run() const { return run_; }
+    const TLabSetup& Setup() const { return setup_; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    QVariant CellData(const QModelIndex& index, int role) const;
+    const QString& Text(int row, int column) const;
+    QString OverflowTip() const;
+
+    TLabRun run_{};
+    TLabSetup setup_{};
+    int columns_ = 0;
+    QFont numberFont_;
+    mutable std::vector<QString> texts_; // row-major; null until asked for
+};

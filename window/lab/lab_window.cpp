@@ -1,0 +1,274 @@
+#include "lab_window.h"
+
+#include "bit_cell_delegate.h"
+#include "conversions.h"
+#include "guard.h"
+#include "lab_cells.h"
+#include "lab_input.h"
+#include "lab_table_model.h"
+#include "lab_texts.h"
+#include "projector_zoom.h"
+#include "ui_lab_window.h"
+#include "utf8_text.h"
+
+#include <QClipboard>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTableView>
+#include <array>
+
+namespace {
+
+// The widest text of each value column, in characters of the fixed-pitch font: an extended
+// value's longest shortest text, a sign and 21 digits with an exponent.
+constexpr int kValueCharacters = 27;
+constexpr std::array<int, kLabFloatColumns> kColumnCharacters = {
+    3, 4, kValueCharacters, kValueCharacters, kValueCharacters};
+// Room beside a cell's text: the style's margins on both sides and a little air.
+constexpr int kCellPadding = 16;
+constexpr int kRowPadding = 6;
+// The first split between the table and the results with the chart, in pixels of height.
+constexpr int kTableHeight = 380;
+constexpr int kBottomHeight = 250;
+
+} // namespace
+
+TLabWindow::TLabWindow(QWidget* owner)
+    : QWidget(owner, Qt::Window), ui_(std::make_unique<Ui::TLabWindow>()) {
+    ui_->setupUi(this);
+    ui_->Splitter->setSizes({kTableHeight, kBottomHeight});
+    SetUpTable();
+    ConnectSettings();
+    zoom_ = new TProjectorZoom(this);
+    connect(zoom_, &TProjectorZoom::Changed, this, &TLabWindow::ZoomChanged);
+    ModeChanged();
+    WordBitsChanged(ui_->WordSpin->value());
+    Recompute();
+}
+
+TLabWindow::~TLabWindow() = default;
+
+const TLabRun& TLabWindow::ShownRun() const {
+    return model_->Run();
+}
+
+const TLabSetup& TLabWindow::ShownSetup() const {
+    return model_->Setup();
+}
+
+QString TLabWindow::StatusText() const {
+    return ui_->StatusLine->text();
+}
+
+void TLabWindow::SetUpTable() {
+    QTableView* table = ui_->StepTable;
+    model_ = new TLabTableModel(this);
+    table->setModel(model_);
+    auto* delegate = new TBitCellDelegate(table);
+    table->setItemDelegateForColumn(kLabColumnXBits, delegate);
+    table->setItemDelegateForColumn(kLabColumnYBits, delegate);
+    table->setItemDelegateForColumn(kLabColumnZBits, delegate);
+    QHeaderView* header = table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(false);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, &TLabWindow::CopyTable);
+    connect(ui_->CopyButton, &QPushButton::clicked, this, &TLabWindow::CopyTable);
+}
+
+void TLabWindow::ConnectSettings() {
+    for (QRadioButton* mode : {ui_->ModeRotation, ui_->ModeVectoring}) {
+        connect(mode, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) {
+                Guarded([this] {
+                    ModeChanged();
+                    SweepSettingChanged();
+                });
+            }
+        });
+    }
+    for (QRadioButton* arithmetic : {ui_->ArithmeticExtended, ui_->ArithmeticDouble,
+                                     ui_->ArithmeticSingle, ui_->ArithmeticFixed}) {
+        connect(arithmetic, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) {
+                Guarded([this] {
+                    const bool fixed = ui_->ArithmeticFixed->isChecked();
+                    ui_->WordSpin->setEnabled(fixed);
+                    ui_->FractionSpin->setEnabled(fixed);
+                    SweepSettingChanged();
+                });
+            }
+        });
+    }
+    for (QRadioButton* unit : {ui_->UnitDegrees, ui_->UnitRadians}) {
+        connect(unit, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) {
+                Guarded([this] { Recompute(); });
+            }
+        });
+    }
+    for (QLineEdit* field : {ui_->AngleEdit, ui_->XEdit, ui_->YEdit}) {
+        connect(field, &QLineEdit::textChanged, this, [this] { Guarded([this] { Recompute(); }); });
+    }
+    // The slider moves the spin box, whose change alone recomputes.
+    connect(ui_->StepsSlider, &QSlider::valueChanged, ui_->StepsSpin, &QSpinBox::setValue);
+    connect(ui_->StepsSpin, &QSpinBox::valueChanged, this, [this](int steps) {
+        Guarded([this, steps] {
+            ui_->StepsSlider->setValue(steps);
+            Recompute();
+        });
+    });
+    connect(ui_->WordSpin, &QSpinBox::valueChanged, this,
+            [this](int bits) { Guarded([this, bits] { WordBitsChanged(bits); }); });
+    connect(ui_->FractionSpin, &QSpinBox::valueChanged, this,
+            [this] { Guarded([this] { SweepSettingChanged(); }); });
+    ui_->WordSpin->setEnabled(ui_->ArithmeticFixed->isChecked());
+    ui_->FractionSpin->setEnabled(ui_->ArithmeticFixed->isChecked());
+}
+
+// F ranges over 0 .. W - 1: a narrower word first brings F within it, without a run of its own.
+void TLabWindow::WordBitsChanged(int bits) {
+    {
+        const QSignalBlocker quiet(ui_->FractionSpin);
+        ui_->FractionSpin->setMaximum(bits - 1);
+    }
+    SweepSettingChanged();
+}
+
+void TLabWindow::ModeChanged() {
+    const bool rotation = ui_->ModeRotation->isChecked();
+    for (QWidget* angle : std::initializer_list<QWidget*>{ui_->AngleLabel, ui_->AngleEdit,
+                                                          ui_->UnitDegrees, ui_->UnitRadians}) {
+        angle->setEnabled(rotation);
+    }
+    for (QWidget* point :
+         std::initializer_list<QWidget*>{ui_->XLabel, ui_->XEdit, ui_->YLabel, ui_->YEdit}) {
+        point->setEnabled(!rotation);
+    }
+}
+
+void TLabWindow::SweepSettingChanged() {
+    sweepPending_ = true;
+    Recompute();
+}
+
+bool TLabWindow::ReadSetup(TLabSetup& setup) {
+    setup.mode = ui_->ModeRotation->isChecked() ? TLabMode::Rotation : TLabMode::Vectoring;
+    setup.arithmetic = ui_->ArithmeticFixed->isChecked()    ? TLabArithmetic::Fixed
+                       : ui_->ArithmeticSingle->isChecked() ? TLabArithmetic::Single
+                       : ui_->ArithmeticDouble->isChecked() ? TLabArithmetic::Double
+                                                            : TLabArithmetic::Extended;
+    setup.steps = ui_->StepsSpin->value();
+    setup.wordBits = ui_->WordSpin->value();
+    setup.fractionBits = ui_->FractionSpin->value();
+    const auto refuse = [this](const char* field) {
+        ui_->StatusLine->setText(FromUtf8(NotANumberText(field)));
+        return false;
+    };
+    if (setup.mode == TLabMode::Rotation) {
+        const auto theta =
+            ReadLabAngle(ui_->AngleEdit->text().toStdString(), ui_->UnitDegrees->isChecked());
+        if (!theta) {
+            return refuse("Uhol");
+        }
+        setup.theta = *theta;
+        return true;
+    }
+    const auto x = ReadLabNumber(ui_->XEdit->text().toStdString());
+    if (!x) {
+        return refuse("x");
+    }
+    const auto y = ReadLabNumber(ui_->YEdit->text().toStdString());
+    if (!y) {
+        return refuse("y");
+    }
+    setup.x0 = *x;
+    setup.y0 = *y;
+    return true;
+}
+
+void TLabWindow::Recompute() {
+    TLabSetup setup;
+    if (!ReadSetup(setup)) {
+        return;
+    }
+    const TLabRun run = LabRun(setup);
+    if (run.refusal != TLabRefusal::None) {
+        ui_->StatusLine->setText(
+            FromUtf8(LabRefusalText(run.refusal, setup, ui_->UnitDegrees->isChecked())));
+        return;
+    }
+    ui_->StatusLine->clear();
+    if (sweepPending_) {
+        sweepPending_ = false;
+        ui_->Chart->SetSweep(LabSweep(setup));
+    }
+    ui_->Chart->SetCurrentSteps(setup.steps);
+    ShowRun(run, setup);
+}
+
+void TLabWindow::ShowRun(const TLabRun& run, const TLabSetup& setup) {
+    model_->SetRun(run, setup);
+    SizeTable();
+    ShowResults(run, setup);
+}
+
+void TLabWindow::ShowResults(const TLabRun& run, const TLabSetup& setup) {
+    const auto show = [&](QLabel* name, QLabel* value, QLabel* exact, QLabel* error,
+                          const std::string& title, long double result, long double exactValue) {
+        name->setText(FromUtf8(title));
+        value->setText(FromUtf8(FloatToStr(result)));
+        exact->setText(QStringLiteral("presne ") + FromUtf8(FloatToStr(exactValue)));
+        error->setText(FromUtf8(LabErrorLine(result, exactValue, run.unit)));
+    };
+    show(ui_->FirstName, ui_->FirstValue, ui_->FirstExact, ui_->FirstError,
+         LabFirstName(setup.mode), run.first, run.exactFirst);
+    show(ui_->SecondName, ui_->SecondValue, ui_->SecondExact, ui_->SecondError,
+         LabSecondName(setup.mode), run.second, run.exactSecond);
+    ui_->UnitText->setText(FromUtf8(LabUnitText(setup)));
+}
+
+void TLabWindow::SizeTable() {
+    const QFontMetrics metrics(model_->CellFont());
+    QHeaderView* rowHeader = ui_->StepTable->verticalHeader();
+    rowHeader->setMinimumSectionSize(metrics.height() + kRowPadding);
+    rowHeader->setDefaultSectionSize(metrics.height() + kRowPadding);
+    QHeaderView* header = ui_->StepTable->horizontalHeader();
+    for (int column = 0; column < kLabFloatColumns; ++column) {
+        const QString widest(kColumnCharacters[static_cast<std::size_t>(column)], u'0');
+        header->resizeSection(column, metrics.horizontalAdvance(widest) + kCellPadding);
+    }
+    const TLabSetup& setup = model_->Setup();
+    if (setup.arithmetic == TLabArithmetic::Fixed) {
+        const QString widest(setup.wordBits + 1, u'0');
+        const int width = metrics.horizontalAdvance(widest) + kCellPadding;
+        for (int column = kLabColumnXBits; column <= kLabColumnZBits; ++column) {
+            header->resizeSection(column, width);
+        }
+    }
+}
+
+void TLabWindow::ZoomChanged(qreal factor) {
+    Guarded([this, factor] {
+        model_->SetZoom(factor);
+        SizeTable();
+        ui_->Chart->SetZoom(factor);
+    });
+}
+
+void TLabWindow::CopyTable() {
+    Guarded([this] {
+        QGuiApplication::clipboard()->setText(
+            FromUtf8(LabTableTsv(model_->Run(), model_->Setup())));
+    });
+}
