@@ -54,12 +54,14 @@ def case(args):
         wait_until(lambda: table.queryTable().nRows == STEPS + 1, STEP_TIMEOUT,
                    "the table's result row")
 
-        # Step 3 shown: Home goes to step 0, each right arrow one step on. These keys come with
-        # the timeline; until then Home moves the table's cursor and the right arrow, with no
-        # run going, does nothing. Either way the saved table is the whole table.
+        # Step 3 shown: Home goes to step 0, each right arrow one step on, and the timeline
+        # follows. Showing a past step leaves the table whole: the saved table is all of it.
+        timeline = session.find(session.atspi.ROLE_SLIDER, "Krok", view.frame)
         session.xdotool("windowfocus", "--sync", str(view.window_id))
         session.key("Home")
+        wait_until(lambda: session.value(timeline) == 0, STEP_TIMEOUT, "step 0 shown after Home")
         session.key("Right", "Right", "Right")
+        wait_until(lambda: session.value(timeline) == 3, STEP_TIMEOUT, "step 3 shown")
 
         session.click(save)
         dialog = session.top_level(DIALOG_CAPTION)
