@@ -13,7 +13,7 @@ namespace {
 constexpr auto At = &TStepPlot::AtFraction;
 
 constexpr QSize kDesignSize(360, 240);
-constexpr QSize kMinimumSize(240, 160);
+constexpr QSize kMinimumSize(240, 150);
 
 // The frame around the plot: room for the labels left and below.
 constexpr int kOuterMargin = 4;
@@ -259,11 +259,11 @@ TConvergenceChart::TConvergenceChart(QWidget* parent) : TStepPlot(parent) {
 }
 
 QSize TConvergenceChart::sizeHint() const {
-    return kDesignSize;
+    return ZoomedSize(kDesignSize);
 }
 
 QSize TConvergenceChart::minimumSizeHint() const {
-    return kMinimumSize;
+    return ZoomedSize(kMinimumSize);
 }
 
 void TConvergenceChart::Paint(QPainter& painter) const {

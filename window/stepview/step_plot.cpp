@@ -34,7 +34,12 @@ void TStepPlot::ShowRow(int index) {
 
 void TStepPlot::SetZoom(qreal factor) {
     zoom_ = factor;
+    updateGeometry();
     update();
+}
+
+QSize TStepPlot::ZoomedSize(QSize size) const {
+    return (QSizeF(size) * zoom_).toSize();
 }
 
 QFont TStepPlot::PaintFont() const {

@@ -26,8 +26,9 @@ public:
     // The index ShowRow was last given; -1 while the plot follows the newest row.
     int RequestedRow() const { return shownIndex_; }
     // The projector zoom: line widths, markers and text drawn `factor` times their design size
-    // (1 to 3). The plot's text keeps the size its font had when the plot was made, times the
-    // factor, whatever size its window's font takes later (a zoomed window scales its font).
+    // (1 to 3). A plot whose least room is set by its texts scales it too (ZoomedSize). The plot's
+    // text keeps the size its font had when the plot was made, times the factor, whatever size its
+    // window's font takes later (a zoomed window scales its font).
     void SetZoom(qreal factor);
 
     // The widget in the window's colour with the plotting area in the base colour.
@@ -43,6 +44,8 @@ protected:
     // The row ShowRow asks for, within the rows there are; -1 while there are none.
     int ShownRow() const;
     qreal Zoom() const { return zoom_; }
+    // A design size at the zoom.
+    QSize ZoomedSize(QSize size) const;
     // The font of the plot's texts: the plot's font at the zoom.
     QFont PaintFont() const;
 

@@ -1,6 +1,7 @@
 #include "step_view.h"
 
 #include "file_dialogs.h"
+#include "flow_layout.h"
 #include "guard.h"
 #include "projector_zoom.h"
 #include "settled_digits_delegate.h"
@@ -76,6 +77,8 @@ TStepView::TStepView(const TStepRows& rows, QWidget* owner)
     ui_->VectorPlot->SetRows(&rows_);
     ui_->Splitter->setSizes({kTableHeight, kChartsHeight});
     ui_->TopSplitter->setSizes({kTableWidth, kLessonWidth});
+    // Enlarged for a projector, the buttons wrap rather than widen the window.
+    TFlowLayout::ReplaceBoxLayout(ui_->ButtonPanel);
     SetUpTable();
     SetUpShortcuts();
     zoom_ = new TProjectorZoom(this);

@@ -1,0 +1,126 @@
+#include "flow_layout.h"
+
+#include <QBoxLayout>
+#include <QStyle>
+#include <QWidget>
+#include <algorithm>
+
+TFlowLayout::TFlowLayout(QWidget* parent) : QLayout(parent) {}
+
+TFlowLayout::~TFlowLayout() {
+    while (QLayoutItem* item = takeAt(0)) {
+        delete item;
+    }
+}
+
+TFlowLayout* TFlowLayout::ReplaceBoxLayout(QWidget* panel) {
+    QLayout* old = panel->layout();
+    QList<QWidget*> widgets;
+    QMargins margins;
+    if (old != nullptr) {
+        margins = old->contentsMargins();
+        for (int index = 0; index < old->count(); ++index) {
+            if (QWidget* widget = old->itemAt(index)->widget()) {
+                widgets.append(widget);
+            }
+        }
+        delete old;
+    }
+    auto* flow = new TFlowLayout(panel);
+    flow->setContentsMargins(margins);
+    for (QWidget* widget : widgets) {
+        flow->addWidget(widget);
+    }
+    return flow;
+}
+
+void TFlowLayout::addItem(QLayoutItem* item) {
+    items_.append(item);
+}
+
+int TFlowLayout::count() const {
+    return static_cast<int>(items_.size());
+}
+
+QLayoutItem* TFlowLayout::itemAt(int index) const {
+    return items_.value(index);
+}
+
+QLayoutItem* TFlowLayout::takeAt(int index) {
+    return index >= 0 && index < items_.size() ? items_.takeAt(index) : nullptr;
+}
+
+Qt::Orientations TFlowLayout::expandingDirections() const {
+    return {};
+}
+
+QSize TFlowLayout::minimumSize() const {
+    QSize size;
+    for (const QLayoutItem* item : items_) {
+        size = size.expandedTo(item->minimumSize());
+    }
+    const QMargins margins = contentsMargins();
+    return QSize(size.width() + margins.left() + margins.right(),
+                 std::max(size.height() + margins.top() + margins.bottom(), height_));
+}
+
+QSize TFlowLayout::sizeHint() const {
+    // One row of every item, as far as the window's width allows.
+    int width = 0;
+    int height = 0;
+    for (const QLayoutItem* item : items_) {
+        if (item->isEmpty()) {
+            continue;
+        }
+        const QSize hint = item->sizeHint();
+        width += hint.width() + (width > 0 ? Gap(QStyle::PM_LayoutHorizontalSpacing) : 0);
+        height = std::max(height, hint.height());
+    }
+    const QMargins margins = contentsMargins();
+    return {width + margins.left() + margins.right(),
+            std::max(height + margins.top() + margins.bottom(), height_)};
+}
+
+void TFlowLayout::setGeometry(const QRect& rect) {
+    QLayout::setGeometry(rect);
+    const int height = Arrange(rect);
+    // The rows wrapped or joined: the layouts above make room for them (once, as the height at
+    // this width no longer changes).
+    if (height != height_) {
+        height_ = height;
+        invalidate();
+    }
+}
+
+int TFlowLayout::Arrange(const QRect& rect) {
+    const QRect area = rect.marginsRemoved(contentsMargins());
+    const int across = Gap(QStyle::PM_LayoutHorizontalSpacing);
+    const int down = Gap(QStyle::PM_LayoutVerticalSpacing);
+    int x = area.x();
+    int y = area.y();
+    int rowHeight = 0;
+    for (QLayoutItem* item : items_) {
+        if (item->isEmpty()) {
+            continue;
+        }
+        const QSize hint = item->sizeHint();
+        if (x > area.x() && x + hint.width() > area.right() + 1) {
+            x = area.x();
+            y += rowHeight + down;
+            rowHeight = 0;
+        }
+        item->setGeometry(QRect(QPoint(x, y), hint));
+        x += hint.width() + across;
+        rowHeight = std::max(rowHeight, hint.height());
+    }
+    const QMargins margins = contentsMargins();
+    return y + rowHeight - rect.y() + margins.bottom();
+}
+
+int TFlowLayout::Gap(QStyle::PixelMetric metric) const {
+    if (spacing() >= 0) {
+        return spacing();
+    }
+    const QWidget* owner = parentWidget();
+    return owner != nullptr ? owner->style()->pixelMetric(metric, nullptr, owner) : 0;
+}
