@@ -5,6 +5,8 @@
 // BM_PumpIdleWindow: one ProcessMessages() of the idle main window inside TApplication -- one
 // step of a run's pause; it should cost at most 1.10 times the bare pump, so that the pause is
 // set by the slider and the toolkit alone.
+// Offscreen a pump leaves out the X connection and the accessibility bridge: pump_x_bench makes
+// the same comparison under X with accessibility on (bench/pump_under_x).
 // BM_RunAtSliderZero: one whole run (54 steps with trace lines and plot frames, the results)
 // started with the start button at slider 0; it should take under 8 ms, half a frame at 60 Hz.
 // With the step view open (/StepViewOpen) it fills the view's table and plots as well, and
