@@ -12,8 +12,11 @@
 
 namespace {
 
-// Errors in u: from 1e20 (an extended run of one step misses by up to 6.5e18 u) down to 0.01 u.
-constexpr TLogScale kSweepScale{20, 22, 1e-2L, 1, 64};
+// The axis before the first sweep, and the least span of a fitted one.
+constexpr int kLeastDecades = 2;
+constexpr TLogScale kEmptyScale{0, kLeastDecades, 1e-2L, 1, 64};
+// Up to this many decades every one is labelled, above it every fifth.
+constexpr int kEveryDecadeLabelled = 10;
 
 constexpr QSize kDesignSize(420, 240);
 constexpr QSize kMinimumSize(260, 160);
@@ -23,7 +26,7 @@ constexpr int kRightMargin = 10;
 constexpr int kTickLength = 4;
 constexpr int kLabelGap = 3;
 
-constexpr int kLabelledDecades = 5;
+constexpr int kLabelledEveryFifth = 5;
 constexpr std::array kStepTicks = {1, 8, 16, 24, 32, 40, 48, 56, 64};
 
 constexpr qreal kSweepPenWidth = 1.0;
@@ -38,10 +41,14 @@ constexpr QColor kSweepColour(0, 70, 170);
 constexpr QColor kFloorColour(0, 130, 0);
 constexpr QColor kCurrentColour(200, 0, 0);
 
-// The decade 10^(20 - d) as its label: "1e20" .. "1e5", "1".
-QString DecadeLabel(int decade) {
-    const int exponent = kSweepScale.top - decade;
+// The line 10^(top - d) as its label: "1e20", "1e5", "1", "1e-2".
+QString DecadeLabel(int decade, const TLogScale& scale) {
+    const int exponent = scale.top - decade;
     return exponent == 0 ? QStringLiteral("1") : QStringLiteral("1e%1").arg(exponent);
+}
+
+int LabelledDecades(const TLogScale& scale) {
+    return scale.decades <= kEveryDecadeLabelled ? 1 : kLabelledEveryFifth;
 }
 
 QPointF At(const QRectF& area, long double right, long double down) {
@@ -49,13 +56,14 @@ QPointF At(const QRectF& area, long double right, long double down) {
             area.top() + static_cast<qreal>(down) * area.height()};
 }
 
-QPointF PointOf(const QRectF& plot, std::int32_t n, long double error) {
-    return At(plot, IndexRight(n, kSweepScale), ErrorMark(error, kSweepScale).down);
+QPointF PointOf(const QRectF& plot, const TLogScale& scale, std::int32_t n, long double error) {
+    return At(plot, IndexRight(n, scale), ErrorMark(error, scale).down);
 }
 
+// Room on the left for the widest label "1e-20".
 QRectF PlotArea(const QRect& widget, const QFontMetrics& metrics) {
     const int left =
-        kOuterMargin + metrics.horizontalAdvance(DecadeLabel(0)) + kLabelGap + kTickLength;
+        kOuterMargin + metrics.horizontalAdvance(QStringLiteral("1e-20")) + kLabelGap + kTickLength;
     const int top = kOuterMargin + metrics.height() / 2;
     const int bottom = kOuterMargin + metrics.height() + kLabelGap + kTickLength;
     return QRectF(widget).adjusted(left, top, -kRightMargin, -bottom);
@@ -67,36 +75,36 @@ void DrawBackground(QPainter& painter, const QRect& widget, const QRectF& plot,
     painter.fillRect(plot, palette.base());
 }
 
-void DrawGrid(QPainter& painter, const QRectF& plot) {
-    for (int decade = 1; decade < kSweepScale.decades; ++decade) {
-        painter.setPen(decade % kLabelledDecades == 0 ? kLabelledGridColour : kGridColour);
-        const qreal y = At(plot, 0, DecadeDown(decade, kSweepScale)).y();
+void DrawGrid(QPainter& painter, const QRectF& plot, const TLogScale& scale) {
+    for (int decade = 1; decade < scale.decades; ++decade) {
+        painter.setPen(decade % LabelledDecades(scale) == 0 ? kLabelledGridColour : kGridColour);
+        const qreal y = At(plot, 0, DecadeDown(decade, scale)).y();
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     }
     painter.setPen(kGridColour);
     for (const int n : kStepTicks) {
-        const qreal x = At(plot, IndexRight(n, kSweepScale), 0).x();
+        const qreal x = At(plot, IndexRight(n, scale), 0).x();
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     }
 }
 
-void DrawAxes(QPainter& painter, const QRectF& plot, const QFontMetrics& metrics,
-              const QColor& textColour) {
+void DrawAxes(QPainter& painter, const QRectF& plot, const TLogScale& scale,
+              const QFontMetrics& metrics, const QColor& textColour) {
     painter.setPen(kAxisColour);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
     const qreal textHeight = metrics.height();
-    for (int decade = 0; decade <= kSweepScale.decades; decade += kLabelledDecades) {
-        const qreal y = At(plot, 0, DecadeDown(decade, kSweepScale)).y();
+    for (int decade = 0; decade <= scale.decades; decade += LabelledDecades(scale)) {
+        const qreal y = At(plot, 0, DecadeDown(decade, scale)).y();
         painter.setPen(kAxisColour);
         painter.drawLine(QPointF(plot.left() - kTickLength, y), QPointF(plot.left(), y));
         painter.setPen(textColour);
         const QRectF box(0, y - textHeight / 2, plot.left() - kTickLength - kLabelGap, textHeight);
-        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, DecadeLabel(decade));
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, DecadeLabel(decade, scale));
     }
     const qreal labelTop = plot.bottom() + kTickLength + kLabelGap;
     for (const int n : kStepTicks) {
-        const qreal x = At(plot, IndexRight(n, kSweepScale), 0).x();
+        const qreal x = At(plot, IndexRight(n, scale), 0).x();
         painter.setPen(kAxisColour);
         painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + kTickLength));
         painter.setPen(textColour);
@@ -107,30 +115,31 @@ void DrawAxes(QPainter& painter, const QRectF& plot, const QFontMetrics& metrics
                      Qt::AlignLeft | Qt::AlignTop, QStringLiteral(" chyba v u, n krokov"));
 }
 
-void DrawSweep(QPainter& painter, const QRectF& plot, const std::array<long double, 64>& sweep,
-               const QColor& hollowFill) {
+void DrawSweep(QPainter& painter, const QRectF& plot, const TLogScale& scale,
+               const std::array<long double, 64>& sweep, const QColor& hollowFill, qreal zoom) {
     QPolygonF line;
     for (std::int32_t n = 1; n <= 64; ++n) {
-        line.append(PointOf(plot, n, sweep[static_cast<std::size_t>(n - 1)]));
+        line.append(PointOf(plot, scale, n, sweep[static_cast<std::size_t>(n - 1)]));
     }
-    painter.setPen(QPen(kSweepColour, kSweepPenWidth));
+    painter.setPen(QPen(kSweepColour, kSweepPenWidth * zoom));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(line);
     for (std::int32_t n = 1; n <= 64; ++n) {
         const long double error = sweep[static_cast<std::size_t>(n - 1)];
-        const bool hollow = ErrorMark(error, kSweepScale).belowFloor;
-        painter.setPen(hollow ? QPen(kSweepColour, 1.0) : QPen(Qt::NoPen));
+        const bool hollow = ErrorMark(error, scale).belowFloor;
+        painter.setPen(hollow ? QPen(kSweepColour, zoom) : QPen(Qt::NoPen));
         painter.setBrush(hollow ? hollowFill : kSweepColour);
         const QPointF centre = line[n - 1];
-        painter.drawEllipse(centre, kMarkerRadius, kMarkerRadius);
+        painter.drawEllipse(centre, kMarkerRadius * zoom, kMarkerRadius * zoom);
     }
 }
 
 // The level where the error stops falling, across the whole chart, and down to its n.
-void DrawFloor(QPainter& painter, const QRectF& plot, const QFontMetrics& metrics,
-               std::int32_t floorSteps, long double error) {
-    const QPointF point = PointOf(plot, floorSteps, error);
-    painter.setPen(QPen(kFloorColour, kMarkPenWidth, Qt::DashLine));
+void DrawFloor(QPainter& painter, const QRectF& plot, const TLogScale& scale,
+               const QFontMetrics& metrics, std::int32_t floorSteps, long double error,
+               qreal zoom) {
+    const QPointF point = PointOf(plot, scale, floorSteps, error);
+    painter.setPen(QPen(kFloorColour, kMarkPenWidth * zoom, Qt::DashLine));
     painter.drawLine(QPointF(plot.left(), point.y()), QPointF(plot.right(), point.y()));
     painter.drawLine(point, QPointF(point.x(), plot.bottom()));
     const QString text = QStringLiteral("neklesá od n = %1 (%2 u)")
@@ -143,17 +152,18 @@ void DrawFloor(QPainter& painter, const QRectF& plot, const QFontMetrics& metric
     painter.drawText(box, Qt::AlignRight | Qt::AlignBottom, text);
 }
 
-void DrawCurrent(QPainter& painter, const QRectF& plot, std::int32_t steps, long double error) {
-    const QPointF point = PointOf(plot, steps, error);
-    painter.setPen(QPen(kCurrentColour, kMarkPenWidth));
+void DrawCurrent(QPainter& painter, const QRectF& plot, const TLogScale& scale, std::int32_t steps,
+                 long double error, qreal zoom) {
+    const QPointF point = PointOf(plot, scale, steps, error);
+    painter.setPen(QPen(kCurrentColour, kMarkPenWidth * zoom));
     painter.drawLine(QPointF(point.x(), plot.top()), QPointF(point.x(), plot.bottom()));
     painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(point, kCurrentMarkerRadius, kCurrentMarkerRadius);
+    painter.drawEllipse(point, kCurrentMarkerRadius * zoom, kCurrentMarkerRadius * zoom);
 }
 
 } // namespace
 
-TLabErrorChart::TLabErrorChart(QWidget* parent) : QWidget(parent) {
+TLabErrorChart::TLabErrorChart(QWidget* parent) : QWidget(parent), scale_(kEmptyScale) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Najväčšia chyba podľa počtu krokov"));
     setAccessibleDescription(QStringLiteral(
@@ -165,6 +175,7 @@ void TLabErrorChart::SetSweep(const std::array<long double, 64>& sweep) {
     sweep_ = sweep;
     hasSweep_ = true;
     floorSteps_ = SweepFloorSteps(sweep_);
+    scale_ = FittedLogScale(sweep_, 1, 64, kLeastDecades);
     update();
 }
 
@@ -194,26 +205,25 @@ void TLabErrorChart::paintEvent(QPaintEvent*) {
 }
 
 void TLabErrorChart::Paint(QPainter& painter) const {
-    QFont font = painter.font();
-    font.setPointSizeF(font.pointSizeF() * zoom_);
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
+    // The window's font, which the projector zoom has scaled already.
+    const QFontMetrics metrics(painter.font());
     const QPalette& colours = palette();
     const QRectF plot = PlotArea(rect(), metrics);
 
     DrawBackground(painter, rect(), plot, colours);
-    DrawGrid(painter, plot);
-    DrawAxes(painter, plot, metrics, colours.color(QPalette::WindowText));
+    DrawGrid(painter, plot, scale_);
+    DrawAxes(painter, plot, scale_, metrics, colours.color(QPalette::WindowText));
     if (!hasSweep_) {
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.save();
-    painter.setClipRect(plot.adjusted(-kCurrentMarkerRadius - 1, -kCurrentMarkerRadius - 1,
-                                      kCurrentMarkerRadius + 1, kCurrentMarkerRadius + 1));
-    DrawSweep(painter, plot, sweep_, colours.color(QPalette::Base));
-    DrawFloor(painter, plot, metrics, floorSteps_,
-              sweep_[static_cast<std::size_t>(floorSteps_ - 1)]);
-    DrawCurrent(painter, plot, current_, sweep_[static_cast<std::size_t>(current_ - 1)]);
+    const qreal overhang = kCurrentMarkerRadius * zoom_ + 1;
+    painter.setClipRect(plot.adjusted(-overhang, -overhang, overhang, overhang));
+    DrawSweep(painter, plot, scale_, sweep_, colours.color(QPalette::Base), zoom_);
+    DrawFloor(painter, plot, scale_, metrics, floorSteps_,
+              sweep_[static_cast<std::size_t>(floorSteps_ - 1)], zoom_);
+    DrawCurrent(painter, plot, scale_, current_, sweep_[static_cast<std::size_t>(current_ - 1)],
+                zoom_);
     painter.restore();
 }

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "convergence_scale.h"
+
 #include <QWidget>
 #include <array>
 #include <cstdint>
 
 // "Najväčšia chyba podľa počtu krokov": a laboratory sweep (LabSweep) -- the largest error of
 // either result, in units u, over 1,001 inputs -- against the number of steps n = 1 .. 64 on a
-// logarithmic axis from 1e20 u down to 0.01 u (convergence_scale.h, the step view's scale with
-// these decades). Drawn as the step view's convergence chart is: decade grid, labelled every
-// five decades, one curve with filled markers, hollow on the floor (below 0.01 u, exact zero
-// included).
+// logarithmic axis fitted to the sweep's decades (convergence_scale.h, the step view's scale),
+// so that a rise of a few units after the least error shows. Drawn as the step view's
+// convergence chart is: decade grid, labelled every decade when there are few and every five
+// when there are many, one curve with filled markers, hollow on the floor (exact zero).
 //
 // Two marks on top: where the error stops falling (the first n with the least error,
 // sweep_floor.h) as a dashed green line across the chart at that level and down to that n, with
@@ -41,6 +43,7 @@ private:
     void Paint(QPainter& painter) const;
 
     std::array<long double, 64> sweep_{};
+    TLogScale scale_;
     bool hasSweep_ = false;
     std::int32_t floorSteps_ = 1;
     std::int32_t current_ = 1;

@@ -3,6 +3,7 @@
 #include "cordic.h"
 
 #include <cstdint>
+#include <span>
 
 // The scales of the error charts, free of the toolkit: a logarithmic error axis and an evenly
 // spaced index axis.
@@ -51,6 +52,13 @@ TErrorMark ErrorMark(long double value, const TLogScale& scale);
 long double DecadeDown(int decade, const TLogScale& scale);
 // The horizontal place of index i: (i - first) / (last - first), held within [0, 1].
 long double IndexRight(std::int32_t i, const TLogScale& scale);
+
+// The scale from `first` to `last` whose decades just hold `values` (>= 0): from the decade at
+// or above the largest down to the decade at or below the smallest positive one, at least
+// `minimumDecades` decades (more below where the values span fewer); zeros and NaNs are left to
+// the floor. With no positive value the axis runs from 10^0 down `minimumDecades` decades.
+TLogScale FittedLogScale(std::span<const long double> values, std::int32_t first, std::int32_t last,
+                         int minimumDecades);
 
 // The same on the convergence chart's scale.
 TErrorMark ErrorMark(long double value);
