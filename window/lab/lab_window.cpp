@@ -2,6 +2,7 @@
 
 #include "bit_cell_delegate.h"
 #include "conversions.h"
+#include "flow_layout.h"
 #include "guard.h"
 #include "lab_cells.h"
 #include "lab_input.h"
@@ -44,6 +45,8 @@ constexpr int kBottomHeight = 250;
 TLabWindow::TLabWindow(QWidget* owner)
     : QWidget(owner, Qt::Window), ui_(std::make_unique<Ui::TLabWindow>()) {
     ui_->setupUi(this);
+    // Enlarged for a projector, the settings wrap rather than widen the window.
+    TFlowLayout::ReplaceBoxLayout(ui_->SettingsPanel);
     ui_->Splitter->setSizes({kTableHeight, kBottomHeight});
     SetUpTable();
     ConnectSettings();

@@ -96,23 +96,36 @@ int TFlowLayout::Arrange(const QRect& rect) {
     const QRect area = rect.marginsRemoved(contentsMargins());
     const int across = Gap(QStyle::PM_LayoutHorizontalSpacing);
     const int down = Gap(QStyle::PM_LayoutVerticalSpacing);
-    int x = area.x();
     int y = area.y();
+    // One row at a time: its items side by side at their widths, all as high as the highest.
+    QList<QLayoutItem*> row;
+    int rowWidth = 0;
     int rowHeight = 0;
+    const auto placeRow = [&] {
+        int x = area.x();
+        for (QLayoutItem* item : row) {
+            const int width = item->sizeHint().width();
+            item->setGeometry(QRect(x, y, width, rowHeight));
+            x += width + across;
+        }
+    };
     for (QLayoutItem* item : items_) {
         if (item->isEmpty()) {
             continue;
         }
         const QSize hint = item->sizeHint();
-        if (x > area.x() && x + hint.width() > area.right() + 1) {
-            x = area.x();
+        if (!row.isEmpty() && rowWidth + across + hint.width() > area.width()) {
+            placeRow();
             y += rowHeight + down;
+            row.clear();
+            rowWidth = 0;
             rowHeight = 0;
         }
-        item->setGeometry(QRect(QPoint(x, y), hint));
-        x += hint.width() + across;
+        rowWidth += (row.isEmpty() ? 0 : across) + hint.width();
         rowHeight = std::max(rowHeight, hint.height());
+        row.append(item);
     }
+    placeRow();
     const QMargins margins = contentsMargins();
     return y + rowHeight - rect.y() + margins.bottom();
 }

@@ -12,7 +12,8 @@ class QLayoutItem;
 // its window for more width than its widest button: enlarged for a projector, the buttons wrap
 // instead of pushing the window past the screen.
 //
-// Each item takes its size hint; the rows are spaced by the layout's spacing (the style's
+// Each item takes its size hint's width and its row's height (the highest hint in the row), so
+// that boxes side by side line up; the rows are spaced by the layout's spacing (the style's
 // default where none is set). The height the rows take at the width last given becomes the
 // layout's minimum height, rather than a height-for-width, which would make every layout above
 // it ask for the preferred heights of all its other items as well.
