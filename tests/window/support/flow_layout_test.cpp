@@ -1,0 +1,53 @@
+#include "flow_layout.h"
+
+#include <QHBoxLayout>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Three fixed 100 x 30 boxes, 10 pixels apart, without margins: where they stand at a width.
+class FlowLayoutTest : public testing::Test {
+protected:
+    void SetUp() override {
+        auto* row = new QHBoxLayout(&panel_);
+        for (QWidget*& box : boxes_) {
+            box = new QWidget;
+            box->setFixedSize(100, 30);
+            row->addWidget(box);
+        }
+        row->addStretch();
+        flow_ = TFlowLayout::ReplaceBoxLayout(&panel_);
+        flow_->setSpacing(10);
+        flow_->setContentsMargins(0, 0, 0, 0);
+    }
+
+    void LayOut(int width) { flow_->setGeometry(QRect(0, 0, width, 200)); }
+
+    QWidget panel_;
+    QWidget* boxes_[3] = {};
+    TFlowLayout* flow_ = nullptr;
+};
+
+TEST_F(FlowLayoutTest, TakesTheBoxLayoutsWidgetsInOrderWithoutItsStretch) {
+    EXPECT_EQ(panel_.layout(), flow_);
+    ASSERT_EQ(flow_->count(), 3);
+    EXPECT_EQ(flow_->itemAt(2)->widget(), boxes_[2]);
+}
+
+TEST_F(FlowLayoutTest, OneRowWhereTheWidthHoldsAll) {
+    LayOut(320);
+    EXPECT_EQ(boxes_[2]->geometry(), QRect(220, 0, 100, 30));
+    EXPECT_EQ(flow_->minimumSize().height(), 30);
+}
+
+TEST_F(FlowLayoutTest, WrapsWhatPassesTheRightEdgeAndAsksForTheRowsHeight) {
+    LayOut(319);
+    EXPECT_EQ(boxes_[1]->geometry(), QRect(110, 0, 100, 30));
+    EXPECT_EQ(boxes_[2]->geometry(), QRect(0, 40, 100, 30));
+    EXPECT_EQ(flow_->minimumSize(), QSize(100, 70));
+    LayOut(50);
+    EXPECT_EQ(boxes_[2]->geometry(), QRect(0, 80, 100, 30)) << "one a row, never none";
+}
+
+} // namespace
