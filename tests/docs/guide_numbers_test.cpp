@@ -1,13 +1,15 @@
 // The teacher's guide docs/navod.md quotes what the program shows: the main window's results, the
-// step view's rows, the special cases of zero and of pi/2. Here each quote is made afresh by the
-// program's own code -- a run on a recording window for the main window, the step rows and their
-// cell texts for the step view -- and the guide must hold it word for word. Every decimal number
+// step view's rows, its vector plot's caption and its score of guessed directions, the special
+// cases of zero and of pi/2. Here each quote is made afresh by the program's own code -- a run on a
+// recording window for the main window, the step rows and their cell texts for the step view --
+// and the guide must hold it word for word. Every decimal number
 // in the guide's text must be one of these quotes, so a figure that nobody computes here cannot
 // stand in the guide. A change of the program's figures or a slip in the guide fails.
 
 #include "angle_input.h"
 #include "conversions.h"
 #include "cordic.h"
+#include "direction_quiz.h"
 #include "lab.h"
 #include "lab_input.h"
 #include "lab_texts.h"
@@ -16,6 +18,7 @@
 #include "step_cells.h"
 #include "step_rows.h"
 #include "sweep_floor.h"
+#include "vector_geometry.h"
 
 #include <algorithm>
 #include <charconv>
@@ -24,6 +27,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <iterator>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -232,6 +236,20 @@ std::vector<TQuote> GuideQuotes() {
     quote("LastStepAngle", thirty.Cell(lastStep, kColumnAtan));
     quote("LastStepAngleRounded", Rounded(thirty.rows.Row(lastStep).atan, 2));
     quote("MeasuredLargestError", MeasuredLargestError());
+
+    // Going back to step 3: the vector plot's caption of its turn.
+    quote("ThirtyDegreesStep3Turn", TurnCaption(thirty.rows.Row(3), false));
+    // "Hádaj smer" over the same steps: the guesses + − + + + for steps 0 .. 4, and the score.
+    TDirectionQuiz quiz;
+    quiz.SetOn(true);
+    quiz.Start();
+    const int guesses[] = {+1, -1, +1, +1, +1};
+    for (std::size_t i = 0; i < std::size(guesses); ++i) {
+        const TStepRow& row = thirty.rows.Row(i);
+        quiz.StepNotified({row.i, row.x, row.y, row.z});
+        quiz.Answer(guesses[i]);
+    }
+    quote("ThirtyDegreesGuessingScore", quiz.ScoreText());
 
     // Zero: the sine is not 0 and the cosine lies above 1, by whole units of 2^-63, the spacing
     // of extended values just above 1.

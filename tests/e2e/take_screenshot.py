@@ -4,10 +4,18 @@ show, each a window alone, made with the real program in a private X server:
   screenshot.png            the main window after a run of 30 degrees at the fastest pace
   kroky-30.png              the step view after that run, opened with F2 before it so that it
                             followed the run down to its result row
+  kroky-krok3.png           the same run gone back to step 3 (Home, then the right arrow three
+                            times): the vector plot, the magnifier, the table's selected row and
+                            the chart's marker show step 3
+  kroky-zvacsene.png        step 3 again with the view zoomed to 200 % (Ctrl++ four times),
+                            the view as large as a projector's screen of 1280 x 800
   kroky-pozastavene.png     the step view of a slow run of 30 degrees held after step 5
+  kroky-hadaj.png           a run with "Hádaj smer" on: five directions guessed, one of them
+                            wrong, and step 5 waiting for its guess
+  laboratorium.png          the laboratory (F3): fixed point 16/14, 30 degrees, 14 steps
   projektor.png             the main window after a run of 30 degrees at QT_SCALE_FACTOR=2
 
-The first three come from one session of the program, the fourth from a second: one process
+All but the last come from one session of the program, the last from a second: one process
 reads one accessibility bus, so each session is a run of this script of its own.
 
 Usage: /usr/bin/python3 take_screenshot.py --program BINARY --output-dir DIR [--projector]"""
@@ -25,12 +33,27 @@ STEP_TABLE = "Tabuľka krokov"
 PAUSE = "Pozastaviť"
 CONTINUE = "Pokračovať"
 NEXT_STEP = "Ďalší krok"
+TIMELINE = "Krok"
+GUESSING = "Hádaj smer"
+SIGMA_COLUMN = 1
 
-# The step view opens at 1180 x 700 beside the main window: a screen with room for both whole.
+LABORATORY = "Laboratórium CORDIC"
+LAB_TABLE = "Kroky laboratória"
+LAB_STEPS = 14
+
+# The step view opens at 1180 x 700 beside the main window, the laboratory at 1000 x 700: a
+# screen with room for all three.
 WIDE_SCREEN = (2560, 1440)
 # The main window at twice its size, 1110 x 1030, with room to spare.
 PROJECTOR_SCREEN = (1920, 1200)
 PROJECTOR_ENV = {"QT_SCALE_FACTOR": "2"}
+
+# The past step shown after the run, and the zoom's steps of 25 % to 200 % in a view as large
+# as a projector's screen (the view's design size after it).
+PAST_STEP = 3
+ZOOM_STEPS = 4
+PROJECTED_VIEW = (1280, 800)
+VIEW_SIZE = (1180, 700)
 
 # The held run: its table shows the rows of steps 0 .. 5, the last one the step about to turn.
 HELD_ROWS = 6
@@ -41,11 +64,17 @@ SLOW_PACE = 200000
 # step on an idle machine) adds two or more.
 HOLD_QUIET = 1.5
 
+# The guesses (keys) for steps 0 .. 4 of 30 degrees, whose directions are + − + − +: step 3
+# guessed wrong, so the score reads "Správne: 4 z 5". Then step 5 waits for its guess: the
+# "smer" cells as they read then.
+GUESSES = ["plus", "minus", "plus", "plus", "plus"]
+MARKS = ["+ \u2713", "\u2212 \u2713", "+ \u2713", "\u2212 \u2717", "+ \u2713", "?"]
+
 
 def add_arguments(parser):
     parser.add_argument("--output-dir", required=True, help="where the PNGs go")
     parser.add_argument("--projector", action="store_true",
-                        help="the projector picture instead of the other three")
+                        help="the projector picture instead of the others")
 
 
 def save_window(session, window_id, output):
@@ -69,6 +98,10 @@ def run_thirty_degrees(window):
     # The start button takes the focus as a click would give it.
     window["Button1"].queryComponent().grabFocus()
     press(window["Button1"])
+    wait_for_end(window)
+
+
+def wait_for_end(window):
     wait_until(lambda: window.status() == TEXT_DONE and window.button_enabled()
                and len(window.lines("Memo1")) == STEPS, RUN_TIMEOUT, "the run of 30 degrees")
 
@@ -80,6 +113,15 @@ def press(button):
 
 def row_count(table):
     return table.queryTable().nRows
+
+
+def cell(table, row, column):
+    return table.queryTable().getAccessibleAt(row, column).name
+
+
+def bring_up(session, window_id):
+    session.xdotool("windowraise", str(window_id))
+    session.xdotool("windowfocus", "--sync", str(window_id))
 
 
 def held_rows(session, table, pause):
@@ -97,47 +139,131 @@ def held_rows(session, table, pause):
     return wait_until(standing, STEP_TIMEOUT, "the run to stand held", interval=HOLD_QUIET)
 
 
-def main_window_and_step_view(args, output_dir):
+class StepView:
+    """The step view's controls that the pictures drive and check."""
+
+    def __init__(self, session):
+        self.session = session
+        self.top = session.top_level(STEP_VIEW)
+        atspi = session.atspi
+        frame = self.top.frame
+        self.table = session.find(atspi.ROLE_TABLE, STEP_TABLE, frame)
+        self.timeline = session.find(atspi.ROLE_SLIDER, TIMELINE, frame)
+        self.pause = session.find(atspi.ROLE_PUSH_BUTTON, PAUSE, frame)
+        self.step = session.find(atspi.ROLE_PUSH_BUTTON, NEXT_STEP, frame)
+        self.guessing = session.find(atspi.ROLE_CHECK_BOX, GUESSING, frame)
+
+    def shows(self, step):
+        """The timeline and the table's selected row both tell `step`."""
+        shown = (self.session.value(self.timeline),
+                 list(self.table.queryTable().getSelectedRows()))
+        if shown != (step, [step]):
+            raise ValueError(f"the timeline and the selection tell {shown}")
+        return True
+
+
+def past_step_and_zoom(session, view, output_dir):
+    """After the run: Home and three right arrows show step 3; then the zoom for a projector."""
+    bring_up(session, view.top.window_id)
+    session.key("Home")
+    session.key(*["Right"] * PAST_STEP)
+    wait_until(lambda: view.shows(PAST_STEP), STEP_TIMEOUT, f"step {PAST_STEP} shown")
+    save_window(session, view.top.window_id, os.path.join(output_dir, "kroky-krok3.png"))
+
+    session.xdotool("windowsize", "--sync", str(view.top.window_id), *map(str, PROJECTED_VIEW))
+    session.key(*["ctrl+plus"] * ZOOM_STEPS)
+    save_window(session, view.top.window_id, os.path.join(output_dir, "kroky-zvacsene.png"))
+    session.key("ctrl+0")
+    session.xdotool("windowsize", "--sync", str(view.top.window_id), *map(str, VIEW_SIZE))
+    # End follows the newest row again: the next run fills the view as it arrives.
+    session.key("End")
+    wait_until(lambda: session.value(view.timeline) == STEPS, STEP_TIMEOUT, "the result shown")
+
+
+def held_run(session, window, view, output_dir):
+    """A slow run held by "Ďalší krok" as soon as it starts, then stepped to step 5 with the
+    right arrow, which at the newest row of a paused run takes the next step."""
+    window.set_slider(SLOW_PACE)
+    press(window["Button1"])
+    wait_until(lambda: session.is_enabled(view.step), STEP_TIMEOUT, "the run to start")
+    press(view.step)
+    rows = held_rows(session, view.table, view.pause)
+    check(rows <= HELD_ROWS, f"the run was held only after {rows} rows")
+    bring_up(session, view.top.window_id)
+    while rows < HELD_ROWS:
+        session.key("Right")
+        rows = held_rows(session, view.table, view.pause)
+    save_window(session, view.top.window_id, os.path.join(output_dir, "kroky-pozastavene.png"))
+    check_equal(row_count(view.table), HELD_ROWS, "rows while held")
+
+    # Let the run finish, so that the next one starts as after any run.
+    window.set_slider(0)
+    session.key("space")
+    wait_for_end(window)
+
+
+def guessing_run(session, window, view, output_dir):
+    """A run with "Hádaj smer" on: each step waits for its guess, given with the keys + and −."""
+    session.do_action(view.guessing, "Toggle")
+    wait_until(lambda: session.is_checked(view.guessing), STEP_TIMEOUT, "guessing on")
+    press(window["Button1"])
+    bring_up(session, view.top.window_id)
+    for step, guess in enumerate(GUESSES):
+        wait_until(lambda: row_count(view.table) == step + 1
+                   and cell(view.table, step, SIGMA_COLUMN) == "?", STEP_TIMEOUT,
+                   f"step {step} to wait for its guess")
+        session.key(guess)
+    wait_until(lambda: row_count(view.table) == len(GUESSES) + 1
+               and cell(view.table, len(GUESSES), SIGMA_COLUMN) == "?", STEP_TIMEOUT,
+               f"step {len(GUESSES)} to wait for its guess")
+    check_equal([cell(view.table, step, SIGMA_COLUMN) for step in range(len(MARKS))], MARKS,
+                "the directions marked and the one asked")
+    save_window(session, view.top.window_id, os.path.join(output_dir, "kroky-hadaj.png"))
+
+    # Guessing off lets the run go on to its end.
+    session.do_action(view.guessing, "Toggle")
+    wait_for_end(window)
+
+
+def laboratory(session, output_dir):
+    """F3 in the main window: fixed point (16 bits, 14 of them fraction bits, by default), 30
+    degrees (the default angle) and 14 steps."""
+    bring_up(session, session.window_id)
+    session.key("F3")
+    lab = session.top_level(LABORATORY)
+    atspi = session.atspi
+    session.do_action(session.find(atspi.ROLE_RADIO_BUTTON, "pevná čiarka", lab.frame), "Toggle")
+    steps = session.find(atspi.ROLE_SPIN_BUTTON, "Počet krokov", lab.frame)
+    session.do_action(steps, "SetFocus")
+    session.key("ctrl+a")
+    session.type_text(str(LAB_STEPS))
+    table = session.find(atspi.ROLE_TABLE, LAB_TABLE, lab.frame)
+    wait_until(lambda: row_count(table) == LAB_STEPS + 1, STEP_TIMEOUT,
+               f"{LAB_STEPS + 1} rows in the laboratory's table")
+    bring_up(session, lab.window_id)
+    save_window(session, lab.window_id, os.path.join(output_dir, "laboratorium.png"))
+
+
+def main_window_and_other_windows(args, output_dir):
     with open_session(args, screen=WIDE_SCREEN) as session:
         window = DemoWindow(session, args.expected)
         # The step view opened first (F2) follows the run to its result row.
         session.key("F2")
-        view = session.top_level(STEP_VIEW)
-        table = session.find(session.atspi.ROLE_TABLE, STEP_TABLE, view.frame)
+        view = StepView(session)
 
-        session.xdotool("windowraise", str(session.window_id))
-        session.xdotool("windowfocus", "--sync", str(session.window_id))
+        bring_up(session, session.window_id)
         run_thirty_degrees(window)
         save_window(session, session.window_id, os.path.join(output_dir, "screenshot.png"))
 
-        wait_until(lambda: row_count(table) == STEPS + 1, STEP_TIMEOUT,
+        wait_until(lambda: row_count(view.table) == STEPS + 1, STEP_TIMEOUT,
                    "the step table to show the whole run")
-        session.xdotool("windowraise", str(view.window_id))
-        session.xdotool("windowfocus", "--sync", str(view.window_id))
-        save_window(session, view.window_id, os.path.join(output_dir, "kroky-30.png"))
+        bring_up(session, view.top.window_id)
+        save_window(session, view.top.window_id, os.path.join(output_dir, "kroky-30.png"))
 
-        # A slow run held by "Ďalší krok" (the right arrow, while the view has the focus) as soon
-        # as it starts, then stepped to step 5.
-        pause = session.find(session.atspi.ROLE_PUSH_BUTTON, PAUSE, view.frame)
-        step = session.find(session.atspi.ROLE_PUSH_BUTTON, NEXT_STEP, view.frame)
-        window.set_slider(SLOW_PACE)
-        press(window["Button1"])
-        wait_until(lambda: session.is_enabled(step), STEP_TIMEOUT, "the run to start")
-        session.key("Right")
-        rows = held_rows(session, table, pause)
-        check(rows <= HELD_ROWS, f"the run was held only after {rows} rows")
-        while rows < HELD_ROWS:
-            session.key("Right")
-            rows = held_rows(session, table, pause)
-        save_window(session, view.window_id,
-                    os.path.join(output_dir, "kroky-pozastavene.png"))
-        check_equal(row_count(table), HELD_ROWS, "rows while held")
-
-        # Let the run finish, so that the program ends as after any run.
-        window.set_slider(0)
-        session.key("space")
-        wait_until(lambda: window.status() == TEXT_DONE and window.button_enabled(),
-                   RUN_TIMEOUT, "the held run to finish")
+        past_step_and_zoom(session, view, output_dir)
+        held_run(session, window, view, output_dir)
+        guessing_run(session, window, view, output_dir)
+        laboratory(session, output_dir)
 
 
 def projector(args, output_dir):
@@ -152,7 +278,7 @@ def case(args):
     if args.projector:
         projector(args, output_dir)
     else:
-        main_window_and_step_view(args, output_dir)
+        main_window_and_other_windows(args, output_dir)
 
 
 if __name__ == "__main__":
