@@ -11,6 +11,7 @@
 #include "step_view.h"
 #include "ui_form1.h"
 #include "utf8_text.h"
+#include "window_placement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -173,28 +174,13 @@ void TForm1::SetUpLaboratory() {
     ui_->Img->addAction(showLaboratory);
 }
 
-// Beside the window where the screen has room, else over it, always wholly on the screen
-// (PlaceBeside, screen_fit.h).
 void TForm1::ShowLaboratory() {
     Guarded([this] {
-        if (laboratory_ == nullptr) {
+        const bool first = laboratory_ == nullptr;
+        if (first) {
             laboratory_ = new TLabWindow(this);
-            if (const QScreen* onScreen = screen()) {
-                const QSize frameExtra = laboratory_->frameGeometry().size() - laboratory_->size();
-                const QSize wanted = laboratory_->size() + frameExtra;
-                const QRect owner = frameGeometry();
-                const QRect available = onScreen->availableGeometry();
-                const TScreenRect frame = PlaceBeside(
-                    {owner.x(), owner.y(), owner.width(), owner.height()},
-                    {wanted.width(), wanted.height()}, kNarrowestLaboratory,
-                    {available.x(), available.y(), available.width(), available.height()});
-                laboratory_->resize(QSize(frame.width, frame.height) - frameExtra);
-                laboratory_->move(frame.x, frame.y);
-            }
         }
-        laboratory_->show();
-        laboratory_->raise();
-        laboratory_->activateWindow();
+        ShowBesideOwner(laboratory_, this, kNarrowestLaboratory, first);
     });
 }
 

@@ -1,11 +1,10 @@
 #include "step_follower.h"
 
 #include "guard.h"
-#include "screen_fit.h"
 #include "step_view.h"
+#include "window_placement.h"
 
 #include <QEvent>
-#include <QScreen>
 #include <QWidget>
 #include <utility>
 
@@ -14,26 +13,6 @@ namespace {
 // The narrowest the view is made to stand beside the main window: its table's columns still
 // show their numbers whole.
 constexpr int kNarrowestBeside = 1000;
-
-TScreenRect ToScreenRect(const QRect& rect) {
-    return {rect.x(), rect.y(), rect.width(), rect.height()};
-}
-
-// Puts the view beside `owner` as PlaceBeside (screen_fit.h) decides: entirely on the screen,
-// beside the main window where there is room, else over it.
-void PlaceBeside(QWidget* view, const QWidget* owner) {
-    const QScreen* screen = owner->screen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QSize frameExtra = view->frameGeometry().size() - view->size();
-    const QSize wanted = view->size() + frameExtra;
-    const TScreenRect frame =
-        PlaceBeside(ToScreenRect(owner->frameGeometry()), {wanted.width(), wanted.height()},
-                    kNarrowestBeside, ToScreenRect(screen->availableGeometry()));
-    view->resize(QSize(frame.width, frame.height) - frameExtra);
-    view->move(frame.x, frame.y);
-}
 
 } // namespace
 
@@ -50,11 +29,10 @@ void TStepFollower::ShowView() {
         connect(view_, &TStepView::DirectionGuessed, this, &TStepFollower::Guess);
         view_->SetQuiz(&quiz_);
         ReportRunState();
-        PlaceBeside(view_, owner_);
+        ShowBesideOwner(view_, owner_, kNarrowestBeside, true);
+        return;
     }
-    view_->show();
-    view_->raise();
-    view_->activateWindow();
+    ShowBesideOwner(view_, owner_, kNarrowestBeside, false);
 }
 
 void TStepFollower::RunStarted(long double theta) {

@@ -9,6 +9,7 @@
 #include "lab_table_model.h"
 #include "lab_texts.h"
 #include "projector_zoom.h"
+#include "spoken_label.h"
 #include "ui_lab_window.h"
 #include "utf8_text.h"
 
@@ -175,7 +176,7 @@ bool TLabWindow::ReadSetup(TLabSetup& setup) {
     setup.wordBits = ui_->WordSpin->value();
     setup.fractionBits = ui_->FractionSpin->value();
     const auto refuse = [this](const char* field) {
-        ui_->StatusLine->setText(FromUtf8(NotANumberText(field)));
+        SetSpokenText(ui_->StatusLine, FromUtf8(NotANumberText(field)));
         return false;
     };
     if (setup.mode == TLabMode::Rotation) {
@@ -207,11 +208,11 @@ void TLabWindow::Recompute() {
     }
     const TLabRun run = LabRun(setup);
     if (run.refusal != TLabRefusal::None) {
-        ui_->StatusLine->setText(
-            FromUtf8(LabRefusalText(run.refusal, setup, ui_->UnitDegrees->isChecked())));
+        SetSpokenText(ui_->StatusLine,
+                      FromUtf8(LabRefusalText(run.refusal, setup, ui_->UnitDegrees->isChecked())));
         return;
     }
-    ui_->StatusLine->clear();
+    SetSpokenText(ui_->StatusLine, QString());
     if (sweepPending_) {
         sweepPending_ = false;
         ui_->Chart->SetSweep(LabSweep(setup));
@@ -229,16 +230,16 @@ void TLabWindow::ShowRun(const TLabRun& run, const TLabSetup& setup) {
 void TLabWindow::ShowResults(const TLabRun& run, const TLabSetup& setup) {
     const auto show = [&](QLabel* name, QLabel* value, QLabel* exact, QLabel* error,
                           const std::string& title, long double result, long double exactValue) {
-        name->setText(FromUtf8(title));
-        value->setText(FromUtf8(FloatToStr(result)));
-        exact->setText(QStringLiteral("presne ") + FromUtf8(FloatToStr(exactValue)));
-        error->setText(FromUtf8(LabErrorLine(result, exactValue, run.unit)));
+        SetSpokenText(name, FromUtf8(title));
+        SetSpokenText(value, FromUtf8(FloatToStr(result)));
+        SetSpokenText(exact, QStringLiteral("presne ") + FromUtf8(FloatToStr(exactValue)));
+        SetSpokenText(error, FromUtf8(LabErrorLine(result, exactValue, run.unit)));
     };
     show(ui_->FirstName, ui_->FirstValue, ui_->FirstExact, ui_->FirstError,
          LabFirstName(setup.mode), run.first, run.exactFirst);
     show(ui_->SecondName, ui_->SecondValue, ui_->SecondExact, ui_->SecondError,
          LabSecondName(setup.mode), run.second, run.exactSecond);
-    ui_->UnitText->setText(FromUtf8(LabUnitText(setup)));
+    SetSpokenText(ui_->UnitText, FromUtf8(LabUnitText(setup)));
 }
 
 void TLabWindow::SizeTable() {

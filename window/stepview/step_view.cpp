@@ -5,6 +5,7 @@
 #include "guard.h"
 #include "projector_zoom.h"
 #include "settled_digits_delegate.h"
+#include "spoken_label.h"
 #include "step_cells.h"
 #include "step_export.h"
 #include "step_plot.h"
@@ -242,8 +243,8 @@ void TStepView::QuizChanged() {
         }
         ui_->GuessPlusButton->setEnabled(asking);
         ui_->GuessMinusButton->setEnabled(asking);
-        ui_->ScoreLabel->setText(quiz_ != nullptr ? FromUtf8(quiz_->ScoreText())
-                                                  : ui_->ScoreLabel->text());
+        SetSpokenText(ui_->ScoreLabel,
+                      quiz_ != nullptr ? FromUtf8(quiz_->ScoreText()) : ui_->ScoreLabel->text());
         model_->QuizChanged();
         ui_->VectorPlot->RowsChanged();
     });
@@ -348,7 +349,7 @@ void TStepView::ShowPickedStep(bool selectRow) {
         const QSignalBlocker blocker(ui_->StepSlider);
         ui_->StepSlider->setValue(std::max(shown, 0));
     }
-    ui_->StepNumber->setText(StepNumberText(rows_, shown));
+    SetSpokenText(ui_->StepNumber, StepNumberText(rows_, shown));
     if (picked_ >= 0) {
         followNewest_ = false; // the picked row stays in view
     }

@@ -46,9 +46,9 @@ constexpr QColor kVectorColour(255, 0, 0);
 constexpr QColor kEarlierColour(255, 170, 170);
 constexpr QColor kTurnColour(0, 70, 200);
 
-// The largest rectangle of the region's shape centred in the widget, less the margin.
-QRectF RegionRect(const QRect& widget, qreal margin) {
-    const QRectF inner = QRectF(widget).adjusted(margin, margin, -margin, -margin);
+// The largest rectangle of the region's shape centred in `room`, less the margin.
+QRectF RegionRect(const QRectF& room, qreal margin) {
+    const QRectF inner = room.adjusted(margin, margin, -margin, -margin);
     const qreal aspect = RegionAspect();
     const qreal width = std::max(0.0, std::min(inner.width(), inner.height() * aspect));
     const qreal height = width / aspect;
@@ -139,11 +139,18 @@ void DrawTurn(QPainter& painter, const QRectF& region, const TStepRow& row, cons
     painter.drawPolygon(head);
 }
 
-// The caption in the widget's top left corner, on the base colour.
-void DrawCaption(QPainter& painter, const QRect& widget, const QString& text, qreal zoom,
+// The height of the caption's line above the region.
+qreal CaptionHeight(const QPainter& painter, qreal zoom) {
+    return QFontMetricsF(painter.font()).height() + 2 * kCaptionPadding * zoom;
+}
+
+// The caption in the widget's top left corner, on the base colour; shortened with an ellipsis
+// where the widget is narrower.
+void DrawCaption(QPainter& painter, const QRect& widget, const QString& caption, qreal zoom,
                  const QPalette& palette) {
     const QFontMetricsF metrics(painter.font());
     const qreal padding = kCaptionPadding * zoom;
+    const QString text = metrics.elidedText(caption, Qt::ElideRight, widget.width() - 4 * padding);
     const QRectF box(widget.left() + padding, widget.top() + padding,
                      metrics.horizontalAdvance(text) + 2 * padding, metrics.height() + 2 * padding);
     painter.fillRect(box, palette.base());
@@ -176,7 +183,8 @@ QSize TVectorPlot::minimumSizeHint() const {
 void TVectorPlot::Paint(QPainter& painter) const {
     const qreal zoom = Zoom();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF region = RegionRect(rect(), kMargin * zoom);
+    const QRectF region =
+        RegionRect(QRectF(rect()).adjusted(0, CaptionHeight(painter, zoom), 0, 0), kMargin * zoom);
     DrawBackground(painter, rect(), QRectF(rect()), palette());
     DrawAxes(painter, region, zoom);
     DrawCircle(painter, region, zoom);

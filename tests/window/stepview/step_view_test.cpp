@@ -448,6 +448,9 @@ TEST_F(StepViewTest, AskedStepReadsAQuestionMarkUntilAKeyAnswersIt) {
     EXPECT_EQ(sigma.data().toString(), QString::fromUtf8("\u2212 \u2713"));
     EXPECT_EQ(Control<QLabel>("ScoreLabel")->text(), QString::fromUtf8("Spr\u00e1vne: 1 z 1"));
     EXPECT_EQ(Control<QLabel>("ScoreLabel")->accessibleName(), QString::fromUtf8("Sk\u00f3re"));
+    EXPECT_EQ(Control<QLabel>("ScoreLabel")->accessibleDescription(),
+              QString::fromUtf8("Spr\u00e1vne: 1 z 1"))
+        << "what a screen reader reads after the name";
     EXPECT_FALSE(Button("GuessPlusButton")->isEnabled());
     QSignalSpy guesses(view_, &TStepView::DirectionGuessed);
     QTest::keyClick(Table(), Qt::Key_Plus);
