@@ -97,14 +97,30 @@ int TFlowLayout::Arrange(const QRect& rect) {
     const int across = Gap(QStyle::PM_LayoutHorizontalSpacing);
     const int down = Gap(QStyle::PM_LayoutVerticalSpacing);
     int y = area.y();
-    // One row at a time: its items side by side at their widths, all as high as the highest.
+    // One row at a time: its items side by side, all as high as the highest. A row takes as
+    // many items as fit at their least widths; each then gets its preferred width, or where the
+    // row is too narrow for that, its least width and a share of the room left in proportion
+    // to what it lacks.
     QList<QLayoutItem*> row;
-    int rowWidth = 0;
+    int rowLeast = 0;
     int rowHeight = 0;
     const auto placeRow = [&] {
+        const int room = area.width() - across * (static_cast<int>(row.size()) - 1);
+        int preferred = 0;
+        int least = 0;
+        for (const QLayoutItem* item : row) {
+            preferred += item->sizeHint().width();
+            least += item->minimumSize().width();
+        }
+        const int spare = std::max(0, room - least);
+        const int lacking = preferred - least;
         int x = area.x();
         for (QLayoutItem* item : row) {
-            const int width = item->sizeHint().width();
+            const int itemLeast = item->minimumSize().width();
+            const int itemLacks = item->sizeHint().width() - itemLeast;
+            const int width = preferred <= room || lacking <= 0
+                                  ? item->sizeHint().width()
+                                  : itemLeast + itemLacks * spare / lacking;
             item->setGeometry(QRect(x, y, width, rowHeight));
             x += width + across;
         }
@@ -113,16 +129,16 @@ int TFlowLayout::Arrange(const QRect& rect) {
         if (item->isEmpty()) {
             continue;
         }
-        const QSize hint = item->sizeHint();
-        if (!row.isEmpty() && rowWidth + across + hint.width() > area.width()) {
+        const int least = item->minimumSize().width();
+        if (!row.isEmpty() && rowLeast + across + least > area.width()) {
             placeRow();
             y += rowHeight + down;
             row.clear();
-            rowWidth = 0;
+            rowLeast = 0;
             rowHeight = 0;
         }
-        rowWidth += (row.isEmpty() ? 0 : across) + hint.width();
-        rowHeight = std::max(rowHeight, hint.height());
+        rowLeast += (row.isEmpty() ? 0 : across) + least;
+        rowHeight = std::max(rowHeight, item->sizeHint().height());
         row.append(item);
     }
     placeRow();

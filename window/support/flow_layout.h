@@ -12,10 +12,11 @@ class QLayoutItem;
 // its window for more width than its widest button: enlarged for a projector, the buttons wrap
 // instead of pushing the window past the screen.
 //
-// Each item takes its size hint's width and its row's height (the highest hint in the row), so
-// that boxes side by side line up; the rows are spaced by the layout's spacing (the style's
-// default where none is set). The height the rows take at the width last given becomes the
-// layout's minimum height, rather than a height-for-width, which would make every layout above
+// A row takes as many items as fit at their least widths; each item then gets its preferred
+// width where the row has room, else less, down to its least, and the row's height (the highest
+// hint in the row), so that boxes side by side line up. The rows are spaced by the layout's spacing
+// (the style's default where none is set). The height the rows take at the width last given becomes
+// the layout's minimum height, rather than a height-for-width, which would make every layout above
 // it ask for the preferred heights of all its other items as well.
 class TFlowLayout : public QLayout {
 public:

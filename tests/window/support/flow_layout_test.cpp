@@ -50,4 +50,29 @@ TEST_F(FlowLayoutTest, WrapsWhatPassesTheRightEdgeAndAsksForTheRowsHeight) {
     EXPECT_EQ(boxes_[2]->geometry(), QRect(0, 80, 100, 30)) << "one a row, never none";
 }
 
+// A box that would like 100 pixels and makes do with 60.
+class TSqueezableBox : public QWidget {
+public:
+    TSqueezableBox() { setMinimumSize(60, 30); }
+    QSize sizeHint() const override { return {100, 30}; }
+};
+
+TEST(FlowLayoutSqueezeTest, ARowTooNarrowForThePreferredWidthsSharesItsRoomBeforeWrapping) {
+    QWidget panel;
+    auto* flow = new TFlowLayout(&panel);
+    flow->setSpacing(10);
+    flow->setContentsMargins(0, 0, 0, 0);
+    auto* left = new TSqueezableBox;
+    auto* right = new TSqueezableBox;
+    flow->addWidget(left);
+    flow->addWidget(right);
+    // 170 pixels for two: each has its 60 and half of the 40 left over.
+    flow->setGeometry(QRect(0, 0, 170, 100));
+    EXPECT_EQ(left->geometry(), QRect(0, 0, 80, 30));
+    EXPECT_EQ(right->geometry(), QRect(90, 0, 80, 30));
+    // Below 130 the two no longer fit side by side even at their least.
+    flow->setGeometry(QRect(0, 0, 129, 100));
+    EXPECT_EQ(right->geometry().topLeft(), QPoint(0, 40));
+}
+
 } // namespace
