@@ -3,6 +3,7 @@
 #include "convergence_scale.h"
 #include "guard.h"
 #include "lab_texts.h"
+#include "plot_area.h"
 #include "sweep_floor.h"
 #include "utf8_text.h"
 
@@ -51,10 +52,7 @@ int LabelledDecades(const TLogScale& scale) {
     return scale.decades <= kEveryDecadeLabelled ? 1 : kLabelledEveryFifth;
 }
 
-QPointF At(const QRectF& area, long double right, long double down) {
-    return {area.left() + static_cast<qreal>(right) * area.width(),
-            area.top() + static_cast<qreal>(down) * area.height()};
-}
+constexpr auto At = &AtFraction;
 
 QPointF PointOf(const QRectF& plot, const TLogScale& scale, std::int32_t n, long double error) {
     return At(plot, IndexRight(n, scale), ErrorMark(error, scale).down);
@@ -67,12 +65,6 @@ QRectF PlotArea(const QRect& widget, const QFontMetrics& metrics) {
     const int top = kOuterMargin + metrics.height() / 2;
     const int bottom = kOuterMargin + metrics.height() + kLabelGap + kTickLength;
     return QRectF(widget).adjusted(left, top, -kRightMargin, -bottom);
-}
-
-void DrawBackground(QPainter& painter, const QRect& widget, const QRectF& plot,
-                    const QPalette& palette) {
-    painter.fillRect(widget, palette.window());
-    painter.fillRect(plot, palette.base());
 }
 
 void DrawGrid(QPainter& painter, const QRectF& plot, const TLogScale& scale) {
@@ -210,7 +202,7 @@ void TLabErrorChart::Paint(QPainter& painter) const {
     const QPalette& colours = palette();
     const QRectF plot = PlotArea(rect(), metrics);
 
-    DrawBackground(painter, rect(), plot, colours);
+    DrawPlotBackground(painter, rect(), plot, colours);
     DrawGrid(painter, plot, scale_);
     DrawAxes(painter, plot, scale_, metrics, colours.color(QPalette::WindowText));
     if (!hasSweep_) {

@@ -1,6 +1,7 @@
 #include "convergence_chart.h"
 
 #include "convergence_scale.h"
+#include "plot_area.h"
 #include "step_rows.h"
 
 #include <QPainter>
@@ -10,7 +11,7 @@
 
 namespace {
 
-constexpr auto At = &TStepPlot::AtFraction;
+constexpr auto At = &AtFraction;
 
 constexpr QSize kDesignSize(360, 240);
 constexpr QSize kMinimumSize(240, 150);
@@ -274,7 +275,7 @@ void TConvergenceChart::Paint(QPainter& painter) const {
 
     // Grid and axes are crisp lines of whole pixels (and cheap to draw so); the curves are
     // smoothed.
-    DrawBackground(painter, rect(), plot, colours);
+    DrawPlotBackground(painter, rect(), plot, colours);
     DrawGrid(painter, plot, sizes);
     DrawAxes(painter, plot, metrics, colours.color(QPalette::WindowText), sizes);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -1,6 +1,7 @@
 #include "magnifier.h"
 
 #include "magnifier_geometry.h"
+#include "plot_area.h"
 #include "step_rows.h"
 
 #include <QPainter>
@@ -38,7 +39,7 @@ QRectF ViewSquare(const QRect& widget, qreal zoom) {
 }
 
 QPointF Pixel(const QRectF& square, TViewPoint point) {
-    return TStepPlot::AtFraction(square, point.right, point.down);
+    return AtFraction(square, point.right, point.down);
 }
 
 void DrawDot(QPainter& painter, QPointF centre, qreal radius, const QColor& colour) {
@@ -130,7 +131,7 @@ void TMagnifier::Paint(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal zoom = Zoom();
     const QRectF square = ViewSquare(rect(), zoom);
-    DrawBackground(painter, rect(), square, palette());
+    DrawPlotBackground(painter, rect(), square, palette());
     const TStepRows* rows = Rows();
     if (rows == nullptr || rows->Count() == 0) {
         DrawFrame(painter, square, zoom);

@@ -31,12 +31,6 @@ public:
     // window's font takes later (a zoomed window scales its font).
     void SetZoom(qreal factor);
 
-    // The widget in the window's colour with the plotting area in the base colour.
-    static void DrawBackground(QPainter& painter, const QRect& widget, const QRectF& area,
-                               const QPalette& palette);
-    // The point a fraction `right` of the way across `area` and `down` of the way down.
-    static QPointF AtFraction(const QRectF& area, long double right, long double down);
-
 protected:
     explicit TStepPlot(QWidget* parent);
 

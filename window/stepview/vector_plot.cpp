@@ -1,5 +1,6 @@
 #include "vector_plot.h"
 
+#include "plot_area.h"
 #include "step_rows.h"
 #include "vector_geometry.h"
 
@@ -56,7 +57,7 @@ QRectF RegionRect(const QRectF& room, qreal margin) {
 }
 
 QPointF Pixel(const QRectF& region, TViewPoint point) {
-    return TStepPlot::AtFraction(region, point.right, point.down);
+    return AtFraction(region, point.right, point.down);
 }
 
 QPointF Origin(const QRectF& region) {
@@ -185,7 +186,7 @@ void TVectorPlot::Paint(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF region =
         RegionRect(QRectF(rect()).adjusted(0, CaptionHeight(painter, zoom), 0, 0), kMargin * zoom);
-    DrawBackground(painter, rect(), QRectF(rect()), palette());
+    DrawPlotBackground(painter, rect(), QRectF(rect()), palette());
     DrawAxes(painter, region, zoom);
     DrawCircle(painter, region, zoom);
     const TStepRows* rows = Rows();
