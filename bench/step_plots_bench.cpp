@@ -4,6 +4,7 @@
 #include "magnifier.h"
 #include "offscreen_main.h"
 #include "step_rows.h"
+#include "whole_run_rows.h"
 
 #include <QApplication>
 #include <QImage>
@@ -12,11 +13,7 @@
 namespace {
 
 TStepRows ThirtyDegreeRun() {
-    const long double theta = ParseAngle("30", kUnitDegrees).theta;
-    TStepRows rows;
-    rows.Start(theta);
-    rows.AddResult(CordicRotate(theta, [&](const TCordicStep& step) { rows.AddStep(step); }));
-    return rows;
+    return WholeRunRows(ParseAngle("30", kUnitDegrees).theta);
 }
 
 // One paint of a widget showing a complete 30-degree run, at its design size. A run at full

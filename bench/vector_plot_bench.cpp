@@ -10,6 +10,7 @@
 #include "offscreen_main.h"
 #include "step_rows.h"
 #include "vector_plot.h"
+#include "whole_run_rows.h"
 
 #include <QApplication>
 #include <QImage>
@@ -20,11 +21,7 @@ namespace {
 constexpr int kShownStep = 53;
 
 TStepRows ThirtyDegreeRun() {
-    const long double theta = ParseAngle("30", kUnitDegrees).theta;
-    TStepRows rows;
-    rows.Start(theta);
-    rows.AddResult(CordicRotate(theta, [&](const TCordicStep& step) { rows.AddStep(step); }));
-    return rows;
+    return WholeRunRows(ParseAngle("30", kUnitDegrees).theta);
 }
 
 void BM_VectorPlotPaint(benchmark::State& state, QSize size, qreal zoom) {

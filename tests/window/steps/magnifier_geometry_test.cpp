@@ -2,6 +2,7 @@
 #include "cordic.h"
 #include "magnifier_geometry.h"
 #include "step_rows.h"
+#include "whole_run_rows.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -14,12 +15,7 @@ namespace {
 constexpr long double kPixel = 1.0L / 240;
 
 TStepRows CompleteRun(long double theta) {
-    TStepRows rows;
-    rows.Start(theta);
-    const TCordicResult result =
-        CordicRotate(theta, [&](const TCordicStep& step) { rows.AddStep(step); });
-    rows.AddResult(result);
-    return rows;
+    return WholeRunRows(theta);
 }
 
 TMagnifierView ViewAtStep(const TStepRows& rows, int index) {
@@ -43,15 +39,14 @@ TEST_P(ViewWidthTest, IsFourTimesTheStepAngle) {
     EXPECT_NEAR(static_cast<double>(ViewWidth(GetParam().i) / expected), 1.0, 1e-15);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steps, ViewWidthTest,
-    testing::Values(WidthCase{"FirstStepIsPi", 0, 3.14159265358979323846L},
-                    WidthCase{"SecondStep", 1, 1.85459043600322446486L},
-                    WidthCase{"LastStep", 53, 4.44089209850062616169e-16L},
-                    WidthCase{"ResultRow", 54, 2.22044604925031308085e-16L},
-                    WidthCase{"FarBeyondTheStepsHeldAt64UnitsOfOne", 80,
-                              6.93889390390722837765e-18L}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Steps, ViewWidthTest,
+                         testing::Values(WidthCase{"FirstStepIsPi", 0, 3.14159265358979323846L},
+                                         WidthCase{"SecondStep", 1, 1.85459043600322446486L},
+                                         WidthCase{"LastStep", 53, 4.44089209850062616169e-16L},
+                                         WidthCase{"ResultRow", 54, 2.22044604925031308085e-16L},
+                                         WidthCase{"FarBeyondTheStepsHeldAt64UnitsOfOne", 80,
+                                                   6.93889390390722837765e-18L}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Runs to these angles, with the direction of the target ray on the screen (right, down) from
 // cos theta and -sin theta.
@@ -165,11 +160,13 @@ INSTANTIATE_TEST_SUITE_P(
     Steps, TargetRayTest,
     testing::Values(
         // The view is pi wide and holds the origin: the ray starts there.
-        RayCase{"FirstStepStartsAtTheOrigin", 0,
+        RayCase{"FirstStepStartsAtTheOrigin",
+                0,
                 {0.224335552289103975244L, 0.659154943091895335769L},
                 {1.366025403784438646764L, 0.0L}},
         // The origin lies 2e15 widths away: the ray starts one width before the target.
-        RayCase{"LastStepStartsOneWidthBeforeTheTarget", 53,
+        RayCase{"LastStepStartsOneWidthBeforeTheTarget",
+                53,
                 {-0.366025403784438646764L, 1.0L},
                 {1.366025403784438646764L, 0.0L}}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -2,6 +2,7 @@
 #include "cordic.h"
 #include "step_cells.h"
 #include "step_rows.h"
+#include "whole_run_rows.h"
 
 #include <algorithm>
 #include <array>
@@ -14,11 +15,7 @@ namespace {
 
 // The rows of a whole run to `degrees`, as the angle field converts it.
 TStepRows RunRows(const char* degrees) {
-    TStepRows rows;
-    const long double theta = ParseAngle(degrees, kUnitDegrees).theta;
-    rows.Start(theta);
-    rows.AddResult(CordicRotate(theta, [&](const TCordicStep& s) { rows.AddStep(s); }));
-    return rows;
+    return WholeRunRows(ParseAngle(degrees, kUnitDegrees).theta);
 }
 
 std::string Cell(const TStepRows& rows, std::size_t row, int column) {
@@ -132,8 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
         SettledCase{"IntegerDigitOnly", 1.5L, 1.25L, 1},
         SettledCase{"OppositeSignsSettleNothing", -0.25L, 0.25L, 0},
         SettledCase{"OtherMagnitudeSettlesNothing", 0.05L, 0.5L, 0},
-        SettledCase{"NinesBelowOneSettleNothing", 0.9999999999999999999L,
-                    1.0000000000000000002L, 0},
+        SettledCase{"NinesBelowOneSettleNothing", 0.9999999999999999999L, 1.0000000000000000002L,
+                    0},
         SettledCase{"FirstDigitDiffers", 0.6072529350088812563L, 0.8660254037844386957L, 0},
         SettledCase{"ZeroAgainstTinyFinalSettlesNothing", 0.0L, 5.7953021724656462e-17L, 0},
         SettledCase{"ZeroAgainstZeroIsSettled", 0.0L, 0.0L, 1}),

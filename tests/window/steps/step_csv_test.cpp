@@ -2,6 +2,7 @@
 #include "cordic.h"
 #include "step_csv.h"
 #include "step_rows.h"
+#include "whole_run_rows.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -38,10 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StepTableCsvTest, ThirtyDegreesHasTheHeaderEveryStepAndTheResult) {
-    TStepRows rows;
-    const long double theta = ParseAngle("30", kUnitDegrees).theta;
-    rows.Start(theta);
-    rows.AddResult(CordicRotate(theta, [&](const TCordicStep& s) { rows.AddStep(s); }));
+    const TStepRows rows = WholeRunRows(ParseAngle("30", kUnitDegrees).theta);
     const std::string csv = StepTableCsv(rows);
     EXPECT_TRUE(csv.starts_with("i,smer,atan 2^-i,z,x,y,|x \u2212 cos|,|y \u2212 sin|\r\n"
                                 "0,+,0.78539816339744830963,0.52359877559829885263,"

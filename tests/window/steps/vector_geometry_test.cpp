@@ -4,6 +4,7 @@
 #include "cordic.h"
 #include "step_rows.h"
 #include "vector_geometry.h"
+#include "whole_run_rows.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -13,11 +14,7 @@
 namespace {
 
 TStepRows ThirtyDegreeRun() {
-    const long double theta = ParseAngle("30", kUnitDegrees).theta;
-    TStepRows rows;
-    rows.Start(theta);
-    rows.AddResult(CordicRotate(theta, [&](const TCordicStep& step) { rows.AddStep(step); }));
-    return rows;
+    return WholeRunRows(ParseAngle("30", kUnitDegrees).theta);
 }
 
 const TStepRows kRun = ThirtyDegreeRun();
