@@ -3,11 +3,10 @@
 // The constants of the laboratory's CORDIC, all in x87 extended precision. Each arithmetic
 // brings them into its own format once per run or sweep (see float_format.h, fixed_word.h).
 
+#include "lab.h"
+
 #include <array>
 #include <cstdint>
-
-// The most steps a run takes.
-inline constexpr std::int32_t kLabMaxSteps = 64;
 
 // pi rounded to extended: 3.14159265358979323851..., significand 0xC90FDAA22168C235. The
 // angle input's pi is the double one (0xC90FDAA22168C000); the laboratory turns the whole

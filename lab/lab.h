@@ -63,13 +63,16 @@
 #include <cstdint>
 #include <vector>
 
+// The most steps a run takes, and the length of a sweep.
+inline constexpr std::int32_t kLabMaxSteps = 64;
+
 enum class TLabMode { Rotation, Vectoring };
 enum class TLabArithmetic { Extended, Double, Single, Fixed };
 
 struct TLabSetup {
     TLabMode mode = TLabMode::Rotation;
     TLabArithmetic arithmetic = TLabArithmetic::Extended;
-    std::int32_t steps = 54;        // n, 1 .. 64
+    std::int32_t steps = 54;        // n, 1 .. kLabMaxSteps
     std::int32_t wordBits = 16;     // W, Fixed only: 8 .. 64
     std::int32_t fractionBits = 14; // F, Fixed only: 0 .. W - 1
     long double theta = 0;          // Rotation: the angle in radians
@@ -98,7 +101,10 @@ struct TLabRun {
 
 TLabRun LabRun(const TLabSetup& setup);
 
+// The largest error of a sweep, in units u, for n = 1 .. kLabMaxSteps (element n - 1).
+using TLabSweep = std::array<long double, kLabMaxSteps>;
+
 // The largest error, in units u, of either result over 1,001 inputs, for n = 1 .. 64 (element
 // n - 1); setup.steps is not read. Rotation: theta_k = -pi + (2 pi k) / 1000, k = 0 .. 1000;
 // vectoring: the point (cosl theta_k, sinl theta_k). Inputs the setup refuses are left out.
-std::array<long double, 64> LabSweep(const TLabSetup& setup);
+TLabSweep LabSweep(const TLabSetup& setup);

@@ -8,8 +8,6 @@
 
 namespace {
 
-using TSweep = std::array<long double, kLabMaxSteps>;
-
 constexpr std::int32_t kSweepIntervals = 1000; // 1,001 inputs, both ends included
 
 // theta_k = -pi + (2 pi k) / 1000, left to right in extended.
@@ -25,8 +23,8 @@ void Keep(const A& a, const TPair<A>& result, const TLabExactPair& exact, long d
     worst = fmaxl(worst, fmaxl(first, second));
 }
 
-template <class A> TSweep SweepIn(const A& a, TLabMode mode) {
-    TSweep worst{};
+template <class A> TLabSweep SweepIn(const A& a, TLabMode mode) {
+    TLabSweep worst{};
     TLabExact exact;
     const auto ignore = [](std::int32_t, std::int32_t, typename A::TReg, typename A::TReg,
                            typename A::TReg, bool) {};
@@ -67,7 +65,7 @@ template <class A> TSweep SweepIn(const A& a, TLabMode mode) {
 
 } // namespace
 
-TSweep LabSweep(const TLabSetup& setup) {
+TLabSweep LabSweep(const TLabSetup& setup) {
     if (!LabSetupValid(setup, false)) {
         return {};
     }

@@ -5,8 +5,6 @@
 
 namespace {
 
-using TSweep = std::array<long double, 64>;
-
 // The largest error at n steps, to the three digits the window shows.
 struct SweepCase {
     const char* name;
@@ -36,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // 16/14: the error falls to its least, 7.83 u, at n = 14 .. 17; every further step adds to it.
 TEST(SweepTest, SixteenBitFixedPointGetsWorsePastItsBest) {
-    const TSweep sweep = LabSweep(Fixed(Rotation(0), 16, 14));
+    const TLabSweep sweep = LabSweep(Fixed(Rotation(0), 16, 14));
     for (std::int32_t n = 2; n <= 14; ++n) {
         EXPECT_LT(sweep[n - 1], sweep[n - 2]) << n;
     }

@@ -108,7 +108,7 @@ void DrawAxes(QPainter& painter, const QRectF& plot, const TLogScale& scale,
 }
 
 void DrawSweep(QPainter& painter, const QRectF& plot, const TLogScale& scale,
-               const std::array<long double, 64>& sweep, const QColor& hollowFill, qreal zoom) {
+               const TLabSweep& sweep, const QColor& hollowFill, qreal zoom) {
     QPolygonF line;
     for (std::int32_t n = 1; n <= 64; ++n) {
         line.append(PointOf(plot, scale, n, sweep[static_cast<std::size_t>(n - 1)]));
@@ -163,7 +163,7 @@ TLabErrorChart::TLabErrorChart(QWidget* parent) : QWidget(parent), scale_(kEmpty
         "s vyznačeným aktuálnym n a miestom, kde chyba prestáva klesať"));
 }
 
-void TLabErrorChart::SetSweep(const std::array<long double, 64>& sweep) {
+void TLabErrorChart::SetSweep(const TLabSweep& sweep) {
     sweep_ = sweep;
     hasSweep_ = true;
     floorSteps_ = SweepFloorSteps(sweep_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convergence_scale.h"
+#include "lab.h"
 
 #include <QWidget>
 #include <array>
@@ -24,7 +25,7 @@ public:
     explicit TLabErrorChart(QWidget* parent = nullptr);
 
     // A new sweep; the chart keeps its own copy.
-    void SetSweep(const std::array<long double, 64>& sweep);
+    void SetSweep(const TLabSweep& sweep);
     // The n of the run the table shows.
     void SetCurrentSteps(std::int32_t steps);
     // The projector zoom: line widths, markers and text drawn `factor` times their design size.
@@ -42,7 +43,7 @@ protected:
 private:
     void Paint(QPainter& painter) const;
 
-    std::array<long double, 64> sweep_{};
+    TLabSweep sweep_{};
     TLogScale scale_;
     bool hasSweep_ = false;
     std::int32_t floorSteps_ = 1;

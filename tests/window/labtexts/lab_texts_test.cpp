@@ -78,12 +78,12 @@ TEST(ReadLabAngleTest, DegreesAsTheMainWindowConvertsThemCommaOrPoint) {
 }
 
 TEST(SweepFloorStepsTest, FirstStepCountWithTheLeastError) {
-    std::array<long double, 64> sweep{};
+    TLabSweep sweep{};
     for (std::size_t n = 0; n < sweep.size(); ++n) {
         sweep[n] = n < 13 ? 1000.0L - n : n < 17 ? 7.83L : 7.83L + n;
     }
     EXPECT_EQ(SweepFloorSteps(sweep), 14);
-    EXPECT_EQ(SweepFloorSteps(std::array<long double, 64>{}), 1);
+    EXPECT_EQ(SweepFloorSteps(TLabSweep{}), 1);
 }
 
 } // namespace

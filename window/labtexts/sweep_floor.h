@@ -1,10 +1,11 @@
 #pragma once
 
-#include <array>
+#include "lab.h"
+
 #include <cstdint>
 
 // Where a sweep's error stops falling: the first n (1 .. 64) at which the largest error reaches
 // its least value over all n. Past it more steps buy nothing -- the format's rounding has taken
 // over from the step angles -- and in fixed point they cost: each shift past F adds a rounding.
 // A sweep of equal errors (all inputs refused: all 0) stops at n = 1.
-std::int32_t SweepFloorSteps(const std::array<long double, 64>& sweep);
+std::int32_t SweepFloorSteps(const TLabSweep& sweep);

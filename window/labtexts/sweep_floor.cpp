@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-std::int32_t SweepFloorSteps(const std::array<long double, 64>& sweep) {
+std::int32_t SweepFloorSteps(const TLabSweep& sweep) {
     const auto least = std::min_element(sweep.begin(), sweep.end());
     return static_cast<std::int32_t>(least - sweep.begin()) + 1;
 }
