@@ -4,14 +4,16 @@
 #include "step_csv.h"
 #include "step_plot.h"
 #include "step_rows.h"
+#include "whole_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
-#include <QTemporaryDir>
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -40,20 +42,35 @@ QString Native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-// Writes `data` to `path` through QSaveFile; the Slovak reason on failure, empty on success.
+QString Cause(int error) {
+    return QString::fromStdString(FileFailureCause(error));
+}
+
+// Writes `data` whole to `path`; the Slovak reason on failure, naming `shownName` (the file as
+// the user knows it) and `shownFolder`; empty on success.
+QString WriteWhole(const QString& path, const QByteArray& data, const QString& shownName,
+                   const QString& shownFolder) {
+    const auto failure = WriteWholeFile(QFile::encodeName(path).toStdString(),
+                                        std::string_view(data.constData(), data.size()));
+    if (!failure) {
+        return {};
+    }
+    switch (failure->step) {
+    case TFileStep::Create:
+        return QStringLiteral("Do priečinka „%1“ sa nedá zapisovať: %2. Nič sa neuložilo.")
+            .arg(shownFolder, Cause(failure->error));
+    case TFileStep::Write:
+        return QStringLiteral("Súbor „%1“ sa nepodarilo zapísať celý: %2. Nič sa neuložilo.")
+            .arg(shownName, Cause(failure->error));
+    case TFileStep::Rename:
+        break;
+    }
+    return QStringLiteral("Súbor „%1“ sa nepodarilo uložiť: %2. Nič sa neuložilo.")
+        .arg(shownName, Cause(failure->error));
+}
+
 QString WriteWhole(const QString& path, const QByteArray& data) {
-    QSaveFile file(path);
-    const QString folder = Native(QFileInfo(path).absolutePath());
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("Do priečinka „%1“ sa nedá zapisovať (%2). Nič sa neuložilo.")
-            .arg(folder, file.errorString());
-    }
-    if (file.write(data) != data.size() || !file.commit()) {
-        return QStringLiteral("Súbor „%1“ sa nepodarilo zapísať celý, možno je disk plný (%2). "
-                              "Nič sa neuložilo.")
-            .arg(Native(path), file.errorString());
-    }
-    return {};
+    return WriteWhole(path, data, Native(path), Native(QFileInfo(path).absolutePath()));
 }
 
 // Shows again, when it goes, the rows the plots showed when it was made.
@@ -75,6 +92,36 @@ public:
 private:
     const std::vector<TStepPlot*>& plots_;
     std::vector<int> rows_;
+};
+
+// A hidden folder ".kroky-XXXXXX" in `parent`, removed with all it holds when it goes.
+class TStagingFolder {
+public:
+    explicit TStagingFolder(const QString& parent) {
+        std::string name = QFile::encodeName(QDir(parent).filePath(QStringLiteral(".kroky-XXXXXX")))
+                               .toStdString();
+        if (::mkdtemp(name.data()) == nullptr) {
+            error_ = errno;
+            return;
+        }
+        path_ = name;
+    }
+    ~TStagingFolder() {
+        if (!path_.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove_all(path_, ignored);
+        }
+    }
+    TStagingFolder(const TStagingFolder&) = delete;
+    TStagingFolder& operator=(const TStagingFolder&) = delete;
+
+    bool Valid() const { return !path_.empty(); }
+    int Error() const { return error_; }
+    QString Path() const { return QFile::decodeName(path_.c_str()); }
+
+private:
+    std::string path_;
+    int error_ = 0;
 };
 
 } // namespace
@@ -167,11 +214,11 @@ void TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, int rowCoun
         return;
     }
     // Every picture is written here first; the folder goes with whatever is left in it.
-    QTemporaryDir staging(target.filePath(QStringLiteral(".kroky-XXXXXX")));
-    if (!staging.isValid()) {
+    const TStagingFolder staging(target.absolutePath());
+    if (!staging.Valid()) {
         dialogs_->Warn(kTitleSteps,
-                       QStringLiteral("Do priečinka „%1“ sa nedá zapisovať (%2). Nič sa neuložilo.")
-                           .arg(Native(folder), staging.errorString()));
+                       QStringLiteral("Do priečinka „%1“ sa nedá zapisovať: %2. Nič sa neuložilo.")
+                           .arg(Native(folder), Cause(staging.Error())));
         return;
     }
     {
@@ -181,7 +228,9 @@ void TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, int rowCoun
                 plot->ShowRow(row);
             }
             const QString failure =
-                WriteWhole(QDir(staging.path()).filePath(StepFileName(row)), PlotsPng(plots));
+                WriteWhole(QDir(staging.Path()).filePath(StepFileName(row)), PlotsPng(plots),
+                           QStringLiteral("%1 v priečinku „%2“").arg(StepFileName(row), Native(folder)),
+                           Native(folder));
             if (!failure.isEmpty()) {
                 dialogs_->Warn(kTitleSteps, failure);
                 return;
@@ -192,22 +241,20 @@ void TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, int rowCoun
     for (int row = 0; row < rowCount; ++row) {
         std::error_code error;
         std::filesystem::rename(
-            QFile::encodeName(QDir(staging.path()).filePath(StepFileName(row))).toStdString(),
+            QFile::encodeName(QDir(staging.Path()).filePath(StepFileName(row))).toStdString(),
             QFile::encodeName(target.filePath(StepFileName(row))).toStdString(), error);
         if (error && row == 0) {
-            dialogs_->Warn(
-                kTitleSteps,
-                QStringLiteral("Súbory sa nepodarilo presunúť do priečinka „%1“ (%2). "
-                               "Nič sa neuložilo.")
-                    .arg(Native(folder), QString::fromLocal8Bit(error.message().c_str())));
+            dialogs_->Warn(kTitleSteps,
+                           QStringLiteral("Súbory sa nepodarilo presunúť do priečinka „%1“: %2. "
+                                          "Nič sa neuložilo.")
+                               .arg(Native(folder), Cause(error.value())));
             return;
         }
         if (error) {
             dialogs_->Warn(kTitleSteps,
-                           QStringLiteral("Súbor %1 sa nepodarilo presunúť do priečinka „%2“ "
-                                          "(%3). Uložené sú len súbory %4 až %5.")
-                               .arg(StepFileName(row), Native(folder),
-                                    QString::fromLocal8Bit(error.message().c_str()),
+                           QStringLiteral("Súbor %1 sa nepodarilo presunúť do priečinka „%2“: "
+                                          "%3. Uložené sú len súbory %4 až %5.")
+                               .arg(StepFileName(row), Native(folder), Cause(error.value()),
                                     StepFileName(0), StepFileName(row - 1)));
             return;
         }
