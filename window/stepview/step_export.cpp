@@ -52,21 +52,9 @@ QString WriteWhole(const QString& path, const QByteArray& data, const QString& s
                    const QString& shownFolder) {
     const auto failure = WriteWholeFile(QFile::encodeName(path).toStdString(),
                                         std::string_view(data.constData(), data.size()));
-    if (!failure) {
-        return {};
-    }
-    switch (failure->step) {
-    case TFileStep::Create:
-        return QStringLiteral("Do priečinka „%1“ sa nedá zapisovať: %2. Nič sa neuložilo.")
-            .arg(shownFolder, Cause(failure->error));
-    case TFileStep::Write:
-        return QStringLiteral("Súbor „%1“ sa nepodarilo zapísať celý: %2. Nič sa neuložilo.")
-            .arg(shownName, Cause(failure->error));
-    case TFileStep::Rename:
-        break;
-    }
-    return QStringLiteral("Súbor „%1“ sa nepodarilo uložiť: %2. Nič sa neuložilo.")
-        .arg(shownName, Cause(failure->error));
+    return failure ? QString::fromStdString(FileFailureText(*failure, shownName.toStdString(),
+                                                            shownFolder.toStdString()))
+                   : QString();
 }
 
 QString WriteWhole(const QString& path, const QByteArray& data) {
@@ -98,8 +86,8 @@ private:
 class TStagingFolder {
 public:
     explicit TStagingFolder(const QString& parent) {
-        std::string name = QFile::encodeName(QDir(parent).filePath(QStringLiteral(".kroky-XXXXXX")))
-                               .toStdString();
+        std::string name =
+            QFile::encodeName(QDir(parent).filePath(QStringLiteral(".kroky-XXXXXX"))).toStdString();
         if (::mkdtemp(name.data()) == nullptr) {
             error_ = errno;
             return;
@@ -229,8 +217,7 @@ void TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, int rowCoun
             }
             const QString failure =
                 WriteWhole(QDir(staging.Path()).filePath(StepFileName(row)), PlotsPng(plots),
-                           QStringLiteral("%1 v priečinku „%2“").arg(StepFileName(row), Native(folder)),
-                           Native(folder));
+                           Native(target.filePath(StepFileName(row))), Native(folder));
             if (!failure.isEmpty()) {
                 dialogs_->Warn(kTitleSteps, failure);
                 return;

@@ -63,7 +63,8 @@ int FillStaging(int fd, std::string_view data, const struct stat* replaced) {
 }
 
 void SyncFolder(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd); // a folder some file systems cannot sync is no failure of the file's
         ::close(fd);
@@ -138,4 +139,20 @@ std::string FileFailureCause(int error) {
     default:
         return "chyba systému č. " + std::to_string(error);
     }
+}
+
+std::string FileFailureText(const TFileFailure& failure, std::string_view file,
+                            std::string_view folder) {
+    const std::string cause = FileFailureCause(failure.error);
+    const std::string quoted =
+        std::string("„") + std::string(failure.step == TFileStep::Create ? folder : file) + "“";
+    switch (failure.step) {
+    case TFileStep::Create:
+        return "Do priečinka " + quoted + " sa nedá zapisovať: " + cause + ". Nič sa neuložilo.";
+    case TFileStep::Write:
+        return "Súbor " + quoted + " sa nepodarilo zapísať celý: " + cause + ". Nič sa neuložilo.";
+    case TFileStep::Rename:
+        break;
+    }
+    return "Súbor " + quoted + " sa nepodarilo uložiť: " + cause + ". Nič sa neuložilo.";
 }

@@ -35,6 +35,15 @@ struct TFileFailure {
 // Writes `data` to `path` (in the file system's encoding), whole or not at all.
 std::optional<TFileFailure> WriteWholeFile(const std::string& path, std::string_view data);
 
+// The one Slovak line that tells why nothing was saved, naming what the user chose: `file` for a
+// failed write or rename, `folder` for a staging file that could not be made there. UTF-8:
+//   "Do priečinka „/media/usb“ sa nedá zapisovať: disk je len na čítanie. Nič sa neuložilo."
+//   "Súbor „/tmp/kroky.csv“ sa nepodarilo zapísať celý: na disku nie je dosť miesta. Nič sa
+//    neuložilo."
+//   "Súbor „/tmp/kroky.csv“ sa nepodarilo uložiť: na tom mieste je priečinok. Nič sa neuložilo."
+std::string FileFailureText(const TFileFailure& failure, std::string_view file,
+                            std::string_view folder);
+
 // The cause of a failure in Slovak words, for a message that goes on with it: "na disku nie je
 // dosť miesta" (ENOSPC), "disk je len na čítanie" (EROFS), "chýba povolenie na zápis"
 // (EACCES), "priečinok alebo súbor je chránený proti zmenám" (EPERM: an immutable folder) ...;

@@ -1,12 +1,11 @@
 #include "whole_file.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <sched.h>
 #include <string>
@@ -118,9 +117,8 @@ TEST_F(WholeFileTest, FullDiskLeavesNoFileAndNamesTheCause) {
     const fs::path disk = folder_;
     EXPECT_EQ(OnSmallDisk(disk, "size=4k",
                           [&]() -> std::string {
-                              const auto failure =
-                                  WriteWholeFile((disk / "kroky.csv").string(),
-                                                 std::string(6000, 'x'));
+                              const auto failure = WriteWholeFile((disk / "kroky.csv").string(),
+                                                                  std::string(6000, 'x'));
                               if (!failure || failure->step != TFileStep::Write ||
                                   failure->error != ENOSPC) {
                                   return "no full-disk failure";
@@ -132,18 +130,18 @@ TEST_F(WholeFileTest, FullDiskLeavesNoFileAndNamesTheCause) {
 
 TEST_F(WholeFileTest, FullDiskKeepsTheFileItWouldHaveReplaced) {
     const fs::path disk = folder_;
-    EXPECT_EQ(OnSmallDisk(disk, "size=8k",
-                          [&]() -> std::string {
-                              Put(disk / "kroky.csv", "old");
-                              if (!WriteWholeFile((disk / "kroky.csv").string(),
-                                                  std::string(9000, 'x'))) {
-                                  return "reported as saved";
-                              }
-                              if (Names(disk) != std::vector<std::string>{"kroky.csv"}) {
-                                  return "a staging file was left behind";
-                              }
-                              return Read(disk / "kroky.csv") == "old" ? "" : "the old file changed";
-                          }),
+    EXPECT_EQ(OnSmallDisk(
+                  disk, "size=8k",
+                  [&]() -> std::string {
+                      Put(disk / "kroky.csv", "old");
+                      if (!WriteWholeFile((disk / "kroky.csv").string(), std::string(9000, 'x'))) {
+                          return "reported as saved";
+                      }
+                      if (Names(disk) != std::vector<std::string>{"kroky.csv"}) {
+                          return "a staging file was left behind";
+                      }
+                      return Read(disk / "kroky.csv") == "old" ? "" : "the old file changed";
+                  }),
               "");
 }
 
@@ -151,8 +149,8 @@ TEST_F(WholeFileTest, ReadOnlyDiskRefusesTheStagingFile) {
     const fs::path disk = folder_;
     EXPECT_EQ(OnSmallDisk(disk, "size=4k,mode=0777",
                           [&]() -> std::string {
-                              if (::mount(nullptr, disk.c_str(), nullptr,
-                                          MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
+                              if (::mount(nullptr, disk.c_str(), nullptr, MS_REMOUNT | MS_RDONLY,
+                                          nullptr) != 0) {
                                   return "remount failed";
                               }
                               const auto failure = WriteWholeFile((disk / "a.png").string(), "x");
@@ -164,16 +162,26 @@ TEST_F(WholeFileTest, ReadOnlyDiskRefusesTheStagingFile) {
               "");
 }
 
-TEST(FileFailureCauseTest, SaysTheCauseInSlovak) {
-    const std::pair<int, const char*> cases[] = {
-        {ENOSPC, "na disku nie je dosť miesta"},
-        {EROFS, "disk je len na čítanie"},
-        {EACCES, "chýba povolenie na zápis"},
-        {EPERM, "priečinok alebo súbor je chránený proti zmenám"},
-        {71, "chyba systému č. 71"},
+TEST(FileFailureTextTest, SaysWhatFailedAndWhyInSlovak) {
+    struct Case {
+        TFileFailure failure;
+        const char* text;
     };
-    for (const auto& [error, cause] : cases) {
-        EXPECT_EQ(FileFailureCause(error), cause) << error;
+    const Case cases[] = {
+        {{TFileStep::Create, EROFS},
+         "Do priečinka „/media/usb“ sa nedá zapisovať: disk je len na čítanie. Nič sa neuložilo."},
+        {{TFileStep::Create, EPERM},
+         "Do priečinka „/media/usb“ sa nedá zapisovať: priečinok alebo súbor je chránený proti "
+         "zmenám. Nič sa neuložilo."},
+        {{TFileStep::Write, ENOSPC},
+         "Súbor „/media/usb/kroky.csv“ sa nepodarilo zapísať celý: na disku nie je dosť miesta. "
+         "Nič sa neuložilo."},
+        {{TFileStep::Rename, 71},
+         "Súbor „/media/usb/kroky.csv“ sa nepodarilo uložiť: chyba systému č. 71. Nič sa "
+         "neuložilo."},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FileFailureText(c.failure, "/media/usb/kroky.csv", "/media/usb"), c.text);
     }
 }
 
