@@ -247,7 +247,7 @@ std::vector<TQuote> GuideQuotes() {
     for (std::size_t i = 0; i < std::size(guesses); ++i) {
         const TStepRow& row = thirty.rows.Row(i);
         quiz.StepNotified({row.i, row.x, row.y, row.z});
-        quiz.Answer(guesses[i]);
+        quiz.Answer(guesses[i], quiz.OpenStep());
     }
     quote("ThirtyDegreesGuessingScore", quiz.ScoreText());
 

@@ -152,7 +152,8 @@ void TForm1::SetTabOrder() {
 void TForm1::SetUpStepView() {
     // A held run sleeps until an event arrives.
     steps_ = std::make_unique<TStepFollower>(
-        this, [this] { return PumpEvents(QEventLoop::WaitForMoreEvents); });
+        this, [this] { return PumpEvents(QEventLoop::WaitForMoreEvents); },
+        [this] { return ui_->Tb->value(); });
     auto* showSteps = new QAction(QString::fromUtf8(kStepViewItem), this);
     showSteps->setShortcut(QKeySequence(kStepViewKey));
     showSteps->setShortcutContext(Qt::WindowShortcut);

@@ -5,6 +5,7 @@
 #include "window_placement.h"
 
 #include <QEvent>
+#include <QTimer>
 #include <QWidget>
 #include <utility>
 
@@ -16,8 +17,10 @@ constexpr int kNarrowestBeside = 1000;
 
 } // namespace
 
-TStepFollower::TStepFollower(QWidget* owner, std::function<bool()> waitForEvents)
-    : owner_(owner), waitForEvents_(std::move(waitForEvents)) {}
+TStepFollower::TStepFollower(QWidget* owner, std::function<bool()> waitForEvents,
+                             std::function<int()> pacePosition)
+    : owner_(owner), waitForEvents_(std::move(waitForEvents)),
+      pacePosition_(std::move(pacePosition)) {}
 
 void TStepFollower::ShowView() {
     if (view_ == nullptr) {
@@ -120,8 +123,21 @@ void TStepFollower::ToggleGuessing(bool on) {
 
 void TStepFollower::Guess(int sign) {
     Guarded([this, sign] {
-        if (quiz_.Answer(sign)) {
+        if (view_ == nullptr) {
+            return;
+        }
+        switch (quiz_.Answer(sign, view_->ShownStep())) {
+        case TGuessOutcome::NoQuestion:
+            return;
+        case TGuessOutcome::ShowQuestion:
+            view_->ShowQuestion();
+            return;
+        case TGuessOutcome::Counted:
+            quiz_.Reveal();
+            QTimer::singleShot(RevealMilliseconds(pacePosition_()), this,
+                               [this] { Guarded([this] { quiz_.EndReveal(); }); });
             ReportQuiz();
+            return;
         }
     });
 }

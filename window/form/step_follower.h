@@ -16,15 +16,18 @@ class QWidget;
 // whether the view is open or not (so that opening it after a run shows that run), holds the run
 // while the view has paused it, and opens the view on request. Closing the view lets a paused run
 // go on, so that a run is never held by a window that is not there. While the view's "Hádaj smer"
-// is on, its quiz holds every step until the student guesses the direction; closing the view
-// turns the quiz off.
+// is on, its quiz holds every step until the student guesses the direction, and after a counted
+// guess a moment longer, as long as RevealMilliseconds gives for the slider's pace, so that the
+// answered step's turn shows; closing the view turns the quiz off.
 class TStepFollower : public QObject, public IRunObserver {
     Q_OBJECT
 
 public:
     // `owner`: the main window, whose child the view becomes. `waitForEvents`: handles the
     // window's events, blocking until some arrive; false once the main window has closed.
-    TStepFollower(QWidget* owner, std::function<bool()> waitForEvents);
+    // `pacePosition`: the main window's slider position, read when a reveal starts.
+    TStepFollower(QWidget* owner, std::function<bool()> waitForEvents,
+                  std::function<int()> pacePosition);
 
     // Shows the step view, creating it on first use beside the main window (as far as the
     // screen allows), and brings it to the front.
@@ -51,6 +54,7 @@ private:
 
     QWidget* owner_;
     std::function<bool()> waitForEvents_;
+    std::function<int()> pacePosition_;
     TStepRows rows_;
     TRunHold hold_;
     TDirectionQuiz quiz_;

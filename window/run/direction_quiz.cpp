@@ -2,6 +2,22 @@
 
 #include "conversions.h"
 
+#include <algorithm>
+
+namespace {
+
+constexpr int kFastestRevealMs = 300;
+constexpr int kSlowestRevealMs = 1000;
+constexpr long long kSlowestPace = 1'000'000;
+
+} // namespace
+
+int RevealMilliseconds(int pacePosition) {
+    const long long pace = std::clamp<long long>(pacePosition, 0, kSlowestPace);
+    return kFastestRevealMs +
+           static_cast<int>((kSlowestRevealMs - kFastestRevealMs) * pace / kSlowestPace);
+}
+
 void TDirectionQuiz::SetOn(bool on) {
     on_ = on;
     if (!on) {
@@ -12,6 +28,7 @@ void TDirectionQuiz::SetOn(bool on) {
 void TDirectionQuiz::Start() {
     Withdraw();
     marks_.assign(kCordicSteps, TGuessMark::None);
+    guesses_.assign(kCordicSteps, 0);
     right_ = 0;
     answered_ = 0;
 }
@@ -22,6 +39,7 @@ void TDirectionQuiz::StepNotified(const TCordicStep& step) {
     }
     if (marks_.size() != static_cast<std::size_t>(kCordicSteps)) {
         marks_.assign(kCordicSteps, TGuessMark::None);
+        guesses_.assign(kCordicSteps, 0);
     }
     Withdraw();
     open_ = step.i;
@@ -29,16 +47,21 @@ void TDirectionQuiz::StepNotified(const TCordicStep& step) {
     marks_[static_cast<std::size_t>(open_)] = TGuessMark::Open;
 }
 
-bool TDirectionQuiz::Answer(int sign) {
+TGuessOutcome TDirectionQuiz::Answer(int sign, std::int32_t shownStep) {
     if (!Asking()) {
-        return false;
+        return TGuessOutcome::NoQuestion;
+    }
+    if (shownStep != open_) {
+        return TGuessOutcome::ShowQuestion;
     }
     const bool right = (sign > 0) == openCounterClockwise_;
-    marks_[static_cast<std::size_t>(open_)] = right ? TGuessMark::Right : TGuessMark::Wrong;
+    const auto step = static_cast<std::size_t>(open_);
+    marks_[step] = right ? TGuessMark::Right : TGuessMark::Wrong;
+    guesses_[step] = sign > 0 ? 1 : -1;
     right_ += right ? 1 : 0;
     ++answered_;
     open_ = -1;
-    return true;
+    return TGuessOutcome::Counted;
 }
 
 void TDirectionQuiz::Withdraw() {
@@ -46,6 +69,15 @@ void TDirectionQuiz::Withdraw() {
         marks_[static_cast<std::size_t>(open_)] = TGuessMark::None;
         open_ = -1;
     }
+    revealing_ = false;
+}
+
+void TDirectionQuiz::Reveal() {
+    revealing_ = true;
+}
+
+void TDirectionQuiz::EndReveal() {
+    revealing_ = false;
 }
 
 TGuessMark TDirectionQuiz::Mark(std::int32_t i) const {
@@ -55,12 +87,27 @@ TGuessMark TDirectionQuiz::Mark(std::int32_t i) const {
     return marks_[static_cast<std::size_t>(i)];
 }
 
+int TDirectionQuiz::Guess(std::int32_t i) const {
+    if (i < 0 || static_cast<std::size_t>(i) >= guesses_.size()) {
+        return 0;
+    }
+    return guesses_[static_cast<std::size_t>(i)];
+}
+
+std::string TDirectionQuiz::QuestionText() const {
+    if (!Asking()) {
+        return {};
+    }
+    return "Ak\u00fdm smerom sa oto\u010d\u00ed krok " + IntToStr(open_) +
+           "? Stla\u010d + alebo \u2212.";
+}
+
 std::string TDirectionQuiz::ScoreText() const {
     return "Spr\u00e1vne: " + IntToStr(right_) + " z " + IntToStr(answered_);
 }
 
 bool TDirectionQuiz::Wait(const std::function<bool()>& waitForEvents) {
-    while (Asking()) {
+    while (Asking() || revealing_) {
         if (!waitForEvents()) {
             return false;
         }

@@ -250,6 +250,14 @@ void TStepView::QuizChanged() {
     });
 }
 
+void TStepView::ShowQuestion() {
+    Guarded([this] {
+        if (quiz_ != nullptr && quiz_->Asking()) {
+            ShowStep(quiz_->OpenStep(), true);
+        }
+    });
+}
+
 void TStepView::GuessPressed(int sign) {
     Guarded([this, sign] { emit DirectionGuessed(sign); });
 }

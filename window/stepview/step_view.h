@@ -79,6 +79,8 @@ public:
     void QuizChanged();
     // The index of the row shown; -1 while there is none.
     int ShownStep() const;
+    // Shows the step whose question the quiz asks, as if the user had picked it.
+    void ShowQuestion();
 
 signals:
     void PauseToggled();             // the pause/continue button or Space

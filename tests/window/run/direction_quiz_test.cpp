@@ -44,7 +44,7 @@ TEST(DirectionQuizTest, HoldsEveryStepUntilItsDirectionIsGuessed) {
     // Every other wait is an event of no consequence; the others answer "+".
     run.act = [](int wait, TDirectionQuiz& quiz) {
         if (wait % 2 == 0) {
-            EXPECT_TRUE(quiz.Answer(+1));
+            EXPECT_EQ(quiz.Answer(+1, quiz.OpenStep()), TGuessOutcome::Counted);
         }
         return true;
     };
@@ -68,7 +68,7 @@ TEST(DirectionQuizTest, TurningItOffMidRunLetsTheRunGoOn) {
     TGuessingRun run;
     run.act = [](int wait, TDirectionQuiz& quiz) {
         if (wait < 3) {
-            quiz.Answer(-1); // step 0 wrong, step 1 right
+            quiz.Answer(-1, quiz.OpenStep()); // step 0 wrong, step 1 right
         } else {
             quiz.SetOn(false); // at step 2's question
         }
@@ -82,7 +82,7 @@ TEST(DirectionQuizTest, TurningItOffMidRunLetsTheRunGoOn) {
     EXPECT_EQ(run.observer.quiz.Mark(2), TGuessMark::None) << "the open question is dropped";
     EXPECT_EQ(run.observer.quiz.Mark(3), TGuessMark::None);
     EXPECT_EQ(run.observer.quiz.ScoreText(), "Spr\u00e1vne: 1 z 2");
-    EXPECT_FALSE(run.observer.quiz.Answer(+1)) << "no question is open";
+    EXPECT_EQ(run.observer.quiz.Answer(+1, -1), TGuessOutcome::NoQuestion) << "no question is open";
     EXPECT_EQ(run.observer.quiz.AnsweredCount(), 2);
 }
 
@@ -91,7 +91,7 @@ TEST(DirectionQuizTest, AnsweredStepOfAPausedRunStaysPaused) {
     run.observer.hold.Pause();
     run.act = [](int wait, TDirectionQuiz& quiz) {
         if (wait == 1) {
-            quiz.Answer(+1);
+            quiz.Answer(+1, quiz.OpenStep());
         }
         return wait < 3; // the window closes at the third wait, held by the pause
     };
@@ -112,9 +112,66 @@ TEST(DirectionQuizTest, ClosingTheWindowWhileAskedEndsTheRunAtOnce) {
     EXPECT_EQ(run.observer.quiz.ScoreText(), "Spr\u00e1vne: 0 z 0");
 }
 
+TEST(DirectionQuizTest, GuessWhileAnotherStepIsShownOnlyAsksToShowTheQuestion) {
+    TGuessingRun run;
+    std::vector<std::string> questions;
+    run.act = [&](int wait, TDirectionQuiz& quiz) {
+        questions.push_back(quiz.QuestionText());
+        if (wait == 1) {
+            EXPECT_EQ(quiz.Answer(+1, 0), TGuessOutcome::Counted);
+        } else if (wait == 2) {
+            EXPECT_EQ(quiz.Answer(+1, 0), TGuessOutcome::ShowQuestion) << "step 0 is shown";
+            EXPECT_EQ(quiz.Mark(1), TGuessMark::Open);
+            EXPECT_EQ(quiz.AnsweredCount(), 1);
+        } else {
+            EXPECT_EQ(quiz.Answer(+1, 1), TGuessOutcome::Counted);
+            quiz.SetOn(false);
+        }
+        return true;
+    };
+    run.Run();
+    EXPECT_EQ(questions,
+              (std::vector<std::string>{
+                  "Ak\u00fdm smerom sa oto\u010d\u00ed krok 0? Stla\u010d + alebo \u2212.",
+                  "Ak\u00fdm smerom sa oto\u010d\u00ed krok 1? Stla\u010d + alebo \u2212.",
+                  "Ak\u00fdm smerom sa oto\u010d\u00ed krok 1? Stla\u010d + alebo \u2212."}));
+    EXPECT_EQ(run.observer.quiz.Guess(0), +1);
+    EXPECT_EQ(run.observer.quiz.Guess(1), +1);
+    EXPECT_EQ(run.observer.quiz.Guess(2), 0);
+    EXPECT_EQ(run.observer.quiz.ScoreText(), "Spr\u00e1vne: 1 z 2") << "step 1 turns clockwise";
+}
+
+TEST(DirectionQuizTest, RevealHoldsTheAnsweredStepUntilItEnds) {
+    TGuessingRun run;
+    run.act = [](int wait, TDirectionQuiz& quiz) {
+        if (wait == 1) {
+            quiz.Answer(+1, 0);
+            quiz.Reveal();
+        } else if (wait == 3) {
+            quiz.EndReveal();
+        } else if (wait == 4) {
+            quiz.SetOn(false);
+        }
+        return true;
+    };
+    run.Run();
+    EXPECT_EQ(run.stepsWhenWaiting, (std::vector<std::size_t>{1, 1, 1, 2}));
+    EXPECT_FALSE(run.observer.quiz.Revealing());
+}
+
+TEST(DirectionQuizTest, RevealLastsLongerAtASlowerPace) {
+    const std::pair<int, int> cases[] = {{-5, 300},      {0, 300},          {50'000, 335},
+                                         {500'000, 650}, {1'000'000, 1000}, {2'000'000, 1000}};
+    for (const auto& [pace, milliseconds] : cases) {
+        EXPECT_EQ(RevealMilliseconds(pace), milliseconds) << pace;
+    }
+}
+
 TEST(DirectionQuizTest, NextRunStartsWithoutMarksOrScore) {
     TGuessingRun run;
-    run.act = [](int, TDirectionQuiz& quiz) { return quiz.Answer(+1); };
+    run.act = [](int, TDirectionQuiz& quiz) {
+        return quiz.Answer(+1, quiz.OpenStep()) == TGuessOutcome::Counted;
+    };
     run.Run();
     run.observer.quiz.SetOn(false);
     RunComputation(run.window, &run.observer);

@@ -429,7 +429,7 @@ TEST_F(StepViewTest, AskedStepReadsAQuestionMarkUntilAKeyAnswersIt) {
     view_->SetQuiz(&quiz);
     QObject::connect(view_, &TStepView::GuessingToggled, [&](bool on) { quiz.SetOn(on); });
     QObject::connect(view_, &TStepView::DirectionGuessed, [&](int sign) {
-        quiz.Answer(sign);
+        quiz.Answer(sign, quiz.OpenStep());
         view_->QuizChanged();
     });
     QTest::mouseClick(Control<QCheckBox>("GuessBox"), Qt::LeftButton);
