@@ -388,6 +388,7 @@ void TStepView::CopySelection() {
             }
         }
         if (rowSet.empty()) {
+            SetClipboardText(StepTableTsv(rows_));
             return;
         }
         const std::vector<std::size_t> rowIndexes(rowSet.begin(), rowSet.end());

@@ -42,8 +42,9 @@ class TStepView;
 // Keys, anywhere in the window: Space presses the focused button, and elsewhere does what the
 // pause button does; the left and right arrows show the step before and after, Home step 0 and
 // End the newest; the right arrow at the newest row of a paused run does what "Ďalší krok" does
-// instead. Ctrl+C copies the selected cells, Ctrl+A selects the whole table; Tab leaves the table
-// for the other controls rather than moving between its cells. Copies are tab-separated text
+// instead. Ctrl+C copies the selected cells, or the whole table when none is selected; Ctrl+A
+// selects the whole table; Tab leaves the table for the other controls rather than moving
+// between its cells. Copies are tab-separated text
 // with the header row first; a selection is copied as the rectangle of every row and column that
 // holds a selected cell.
 //

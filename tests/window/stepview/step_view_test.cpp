@@ -253,11 +253,18 @@ TEST_F(StepViewTest, CtrlCCopiesTheSelectedRectangleWithItsHeaders) {
                                              "5\t+\t1.67e-02"));
 }
 
-TEST_F(StepViewTest, CopyButtonCopiesTheWholeTable) {
+TEST_F(StepViewTest, CopyButtonAndCtrlCWithoutASelectionCopyTheWholeTable) {
     Run("30");
+    Select(3, kColumnX, 3, kColumnX);
+    QTest::keyClick(Table(), Qt::Key_End); // follows the newest row: nothing is selected
+    ASSERT_FALSE(Table()->selectionModel()->hasSelection());
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(Table(), Qt::Key_C, Qt::ControlModifier);
+    const QString copied = Clipboard();
     QGuiApplication::clipboard()->clear();
     QTest::mouseClick(Button("CopyButton"), Qt::LeftButton);
     const QString text = Clipboard();
+    EXPECT_EQ(copied, text);
     EXPECT_TRUE(text.startsWith(QString::fromUtf8(
         "i\tsmer\tatan 2^-i\tz\tx\ty\t|x \u2212 cos|\t|y \u2212 sin|\n"
         "0\t+\t0.78539816339744830963\t0.52359877559829885263\t0.6072529350088812563\t0\t"
