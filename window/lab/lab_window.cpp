@@ -8,15 +8,14 @@
 #include "lab_input.h"
 #include "lab_table_model.h"
 #include "lab_texts.h"
+#include "number_table_view.h"
 #include "projector_zoom.h"
 #include "spoken_label.h"
 #include "ui_lab_window.h"
 #include "utf8_text.h"
 
 #include <QClipboard>
-#include <QFontMetrics>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,19 +23,25 @@
 #include <QShortcut>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTableView>
-#include <array>
+#include <cmath>
+#include <limits>
+#include <vector>
 
 namespace {
 
-// The widest text of each value column, in characters of the fixed-pitch font: an extended
-// value's longest shortest text, a sign and 21 digits with an exponent.
+// The widest text of each column, in characters of the fixed-pitch font: an index, a sign, and
+// an extended value's longest shortest text, a sign and 21 digits with an exponent; the bit
+// columns hold W bits and the dot.
+constexpr int kIndexCharacters = 3;
+constexpr int kSigmaCharacters = 4;
 constexpr int kValueCharacters = 27;
-constexpr std::array<int, kLabFloatColumns> kColumnCharacters = {
-    3, 4, kValueCharacters, kValueCharacters, kValueCharacters};
-// Room beside a cell's text: the style's margins on both sides and a little air.
-constexpr int kCellPadding = 16;
-constexpr int kRowPadding = 6;
+
+// Errors of this many u or more are results that wrapped in the word of `setup`: half the
+// word's span, 2^(W - 1) u; none in a floating format.
+long double WrappedErrors(const TLabSetup& setup) {
+    return setup.arithmetic == TLabArithmetic::Fixed ? ldexpl(1.0L, setup.wordBits - 1)
+                                                     : std::numeric_limits<long double>::infinity();
+}
 // The first split between the table and the results with the chart, in pixels of height.
 constexpr int kTableHeight = 380;
 constexpr int kBottomHeight = 250;
@@ -73,17 +78,13 @@ QString TLabWindow::StatusText() const {
 }
 
 void TLabWindow::SetUpTable() {
-    QTableView* table = ui_->StepTable;
+    TNumberTableView* table = ui_->StepTable;
     model_ = new TLabTableModel(this);
     table->setModel(model_);
     auto* delegate = new TBitCellDelegate(table);
     table->setItemDelegateForColumn(kLabColumnXBits, delegate);
     table->setItemDelegateForColumn(kLabColumnYBits, delegate);
     table->setItemDelegateForColumn(kLabColumnZBits, delegate);
-    QHeaderView* header = table->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setStretchLastSection(false);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &TLabWindow::CopyTable);
@@ -215,7 +216,7 @@ void TLabWindow::Recompute() {
     SetSpokenText(ui_->StatusLine, QString());
     if (sweepPending_) {
         sweepPending_ = false;
-        ui_->Chart->SetSweep(LabSweep(setup));
+        ui_->Chart->SetSweep(LabSweep(setup), WrappedErrors(setup));
     }
     ui_->Chart->SetCurrentSteps(setup.steps);
     ShowRun(run, setup);
@@ -243,23 +244,10 @@ void TLabWindow::ShowResults(const TLabRun& run, const TLabSetup& setup) {
 }
 
 void TLabWindow::SizeTable() {
-    const QFontMetrics metrics(model_->CellFont());
-    QHeaderView* rowHeader = ui_->StepTable->verticalHeader();
-    rowHeader->setMinimumSectionSize(metrics.height() + kRowPadding);
-    rowHeader->setDefaultSectionSize(metrics.height() + kRowPadding);
-    QHeaderView* header = ui_->StepTable->horizontalHeader();
-    for (int column = 0; column < kLabFloatColumns; ++column) {
-        const QString widest(kColumnCharacters[static_cast<std::size_t>(column)], u'0');
-        header->resizeSection(column, metrics.horizontalAdvance(widest) + kCellPadding);
-    }
-    const TLabSetup& setup = model_->Setup();
-    if (setup.arithmetic == TLabArithmetic::Fixed) {
-        const QString widest(setup.wordBits + 1, u'0');
-        const int width = metrics.horizontalAdvance(widest) + kCellPadding;
-        for (int column = kLabColumnXBits; column <= kLabColumnZBits; ++column) {
-            header->resizeSection(column, width);
-        }
-    }
+    const int bits = model_->Setup().wordBits + 1;
+    ui_->StepTable->SetColumnCharacters({kIndexCharacters, kSigmaCharacters, kValueCharacters,
+                                         kValueCharacters, kValueCharacters, bits, bits, bits});
+    ui_->StepTable->FitToFont(model_->CellFont());
 }
 
 void TLabWindow::ZoomChanged(qreal factor) {

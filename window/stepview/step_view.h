@@ -1,6 +1,7 @@
 #pragma once
 
 #include "direction_quiz.h"
+#include "shown_step.h"
 #include "step_rows.h"
 
 #include <QWidget>
@@ -8,6 +9,7 @@
 #include <vector>
 
 class IExportDialogs;
+class TFlowLayout;
 class TProjectorZoom;
 class TStepExport;
 class TStepPlot;
@@ -80,6 +82,10 @@ public:
     // The index of the row shown; -1 while there is none.
     int ShownStep() const;
 
+protected:
+    // Arranges the parts again when the content's room changes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     void PauseToggled();             // the pause/continue button or Space
     void StepRequested();            // "Ďalší krok" or the right arrow
@@ -91,6 +97,8 @@ private:
     void SizeTable();
     void SetUpShortcuts();
     void ZoomChanged(qreal factor);
+    void ScheduleArrange();
+    void Arrange();
     // The view's plots, left to right.
     std::vector<TStepPlot*> Plots() const;
 
@@ -105,11 +113,7 @@ private:
     void EndPressed();
     void SliderMoved(int value);
     void GuessPressed(int sign);
-    // Shows row `index` and picks it, or follows the newest row for -1 and an index past it;
-    // with `selectRow` the row is also made the table's selection.
-    void ShowStep(int index, bool selectRow);
     void ShowPickedStep(bool selectRow);
-    int NewestRow() const;
     void CopySelection();
     void SelectionChanged();
     void TableScrolled(int value);
@@ -119,11 +123,14 @@ private:
     const TStepRows& rows_;
     TStepTableModel* model_ = nullptr;
     TProjectorZoom* zoom_ = nullptr;
+    TFlowLayout* timeline_ = nullptr; // the slider "Krok" and the shown step's number
+    TFlowLayout* guessing_ = nullptr; // "Hádaj smer", "+", "−" and the score
+    bool arrangePending_ = false;
     std::unique_ptr<TStepExport> export_;
     const TDirectionQuiz* quiz_ = nullptr;
+    TShownStep shown_;           // the row the plots, the slider and the selection show
     bool followNewest_ = true;   // the table shows the newest row as rows arrive
     bool scrollPending_ = false; // a scroll to the newest row waits for the event loop
-    int picked_ = -1;            // the row the user picked; -1 follows the newest
     bool selecting_ = false;     // the view itself changes the table's selection
     bool paused_ = false;        // a run is going and paused
 };

@@ -1,4 +1,4 @@
-#include "bit_cell_delegate.h"
+#include "colours.h"
 #include "lab_cells.h"
 #include "lab_table_model.h"
 #include "lab_window.h"
@@ -121,7 +121,7 @@ TEST_F(LabWindowTest, EightBitStateMarksTheBitsItsShiftDrops) {
     // Painted: the dropped bits in their colour, the bits before them not.
     const QRect cell = table_->visualRect(table_->model()->index(3, kLabColumnXBits));
     const QImage image = table_->viewport()->grab(cell).toImage();
-    const QColor dropped = TBitCellDelegate::DroppedColour();
+    const QColor dropped = TableAccent(TTableAccent::Dropped, table_->palette());
     int droppedPixelsRight = 0;
     int droppedPixelsLeft = 0;
     for (int y = 0; y < image.height(); ++y) {

@@ -1,11 +1,11 @@
 #include "angle_input.h"
+#include "colours.h"
 #include "convergence_chart.h"
 #include "cordic.h"
 #include "magnifier.h"
 #include "step_rows.h"
 
 #include <QImage>
-#include <QPalette>
 #include <QRect>
 #include <cmath>
 #include <cstdlib>
@@ -124,16 +124,15 @@ TEST(MagnifierTest, FollowsALiveRunToItsNewestRow) {
     EXPECT_NEAR(tip.centre.y(), 104.27, 1.0);
 }
 
-TEST(MagnifierTest, WideWidgetDrawsTheSquareCentredAndLeavesTheSidesEmpty) {
+TEST(MagnifierTest, WideWidgetDrawsTheSquareCentredAndLeavesTheSidesBlankPaper) {
     const TStepRows rows = RunRows(kThirtyDegrees);
     TMagnifier magnifier;
     magnifier.SetRows(&rows);
     magnifier.ShowRow(53);
     const QImage image = Paint(magnifier, QSize(400, 240));
-    const QRgb window = magnifier.palette().color(QPalette::Window).rgb();
     for (int y = 0; y < 240; ++y) {
         for (int x : {0, 40, 79, 321, 360, 399}) {
-            ASSERT_EQ(image.pixel(x, y), window) << x << ", " << y;
+            ASSERT_EQ(image.pixel(x, y), kPaper.rgb()) << x << ", " << y;
         }
     }
     const TBlob tip = FindColour(image, kTipRed, image.rect());
