@@ -49,13 +49,16 @@ QString DecadeLabel(int decade, const TLogScale& scale) {
     return exponent == 0 ? QStringLiteral("1") : QStringLiteral("1e%1").arg(exponent);
 }
 
-QRectF PlotArea(const QRectF& area, const QFontMetricsF& metrics, const TLogScale& scale) {
+// The plot's rectangle: room on the left for the widest decade label, above for a title, below
+// for the indexes.
+QRectF PlotArea(const QRectF& area, const QFontMetricsF& metrics, const TLogScale& scale,
+                bool titled) {
     qreal widest = 0;
     for (int decade = 0; decade <= scale.decades; decade += LabelledEvery(scale)) {
         widest = std::max(widest, metrics.horizontalAdvance(DecadeLabel(decade, scale)));
     }
     const qreal left = kOuterMargin + widest + kLabelGap + kTickLength;
-    const qreal top = kOuterMargin + metrics.height() / 2;
+    const qreal top = kOuterMargin + metrics.height() / 2 + (titled ? metrics.height() : 0);
     const qreal bottom = kOuterMargin + metrics.height() + kLabelGap + kTickLength;
     return area.adjusted(left, top, -kRightMargin, -bottom);
 }
@@ -99,16 +102,22 @@ QRectF ToRect(const TChartBox& box) {
     return {box.left, box.top, box.width, box.height};
 }
 
-// The four corners of the plot for a box of `size`, inset: top right first, then bottom left
-// (where falling curves leave room), top left and bottom right.
-std::array<TChartBox, 4> Corners(const QRectF& plot, QSizeF size) {
+// The places in the plot for a box of `size`, inset: the top right corner first, the top's
+// middle, then the bottom left corner (where falling curves leave room), the top left and the
+// bottom right.
+std::array<TChartBox, 5> Corners(const QRectF& plot, QSizeF size) {
     const double left = plot.left() + kLegendInset;
     const double right = plot.right() - kLegendInset - size.width();
+    const double middle = plot.center().x() - size.width() / 2;
     const double top = plot.top() + kLegendInset;
     const double bottom = plot.bottom() - kLegendInset - size.height();
     const double w = size.width();
     const double h = size.height();
-    return {{{right, top, w, h}, {left, bottom, w, h}, {left, top, w, h}, {right, bottom, w, h}}};
+    return {{{right, top, w, h},
+             {middle, top, w, h},
+             {left, bottom, w, h},
+             {left, top, w, h},
+             {right, bottom, w, h}}};
 }
 
 void DrawMarker(QPainter& painter, QPointF centre, TChartMarker marker, const QColor& colour,
@@ -285,7 +294,7 @@ std::vector<TLogChart::TLegendLine> TLogChart::LegendLines(const TChartContent& 
 
 void TLogChart::Paint(QPainter& painter, const QRectF& area, const TChartContent& content) const {
     const QFontMetricsF metrics(painter.font());
-    const QRectF plot = PlotArea(area, metrics, content.scale);
+    const QRectF plot = PlotArea(area, metrics, content.scale, !title_.isEmpty());
     DrawGrid(painter, plot, content.scale, ticks_);
     DrawAxes(painter, plot, metrics, content.scale, ticks_, indexName_);
 
@@ -352,8 +361,9 @@ void TLogChart::Paint(QPainter& painter, const QRectF& area, const TChartContent
         }
     }
     if (!title_.isEmpty()) {
-        const QSizeF size(metrics.horizontalAdvance(title_) + 2 * kLabelGap, rowHeight);
-        DrawNote(painter, place(Corners(plot, size)), title_, kInk);
+        painter.setPen(kInk);
+        painter.drawText(QRectF(plot.left(), area.top() + kOuterMargin, plot.width(), rowHeight),
+                         Qt::AlignLeft | Qt::AlignTop, title_);
     }
     if (content.level && !content.level->note.isEmpty()) {
         const TChartLevel& level = *content.level;
@@ -373,6 +383,6 @@ void TLogChart::Paint(QPainter& painter, const QRectF& area, const TChartContent
 
 std::optional<TChartHit> TLogChart::PointAt(QPointF at, const QRectF& area, const QFont& font,
                                             const TChartContent& content) const {
-    const QRectF plot = PlotArea(area, QFontMetricsF(font), content.scale);
+    const QRectF plot = PlotArea(area, QFontMetricsF(font), content.scale, !title_.isEmpty());
     return PointNear(CurveLines(plot, content), Pixel(at), kHoverReach);
 }

@@ -33,10 +33,10 @@ class QPainter;
 // top with a ring around the first curve's point; a level (where the error stops falling): a
 // dashed line across the plot at the value and down to its index, with a note beside it.
 //
-// Labels. The legend (a line sample, marker and text per curve with a text, and the hollow
-// marker's meaning; where a point is flagged, the cross's meaning, with or without a legend)
-// goes into a corner, the title into a corner and the level's note above or
-// below its line -- each where no curve runs (chart_layout.h), in that order.
+// Labels. A title stands above the plot. The legend (a line sample, marker and text per curve
+// with a text, and the hollow marker's meaning; where a point is flagged, the cross's meaning,
+// with or without a legend) goes into a corner and the level's note above or below its line --
+// each where no curve runs (chart_layout.h), the legend first.
 //
 // Hover. PointAt tells the point under the mouse.
 
@@ -87,7 +87,7 @@ public:
     void SetIndexAxis(std::vector<std::int32_t> ticks, QString name);
     // A legend, closed by the hollow marker's meaning `hollowNote` (empty: no such line).
     void SetLegend(QString hollowNote);
-    // A title in the legend's stead, e.g. what the axes count.
+    // A title above the plot: what the axes count.
     void SetTitle(QString title);
 
     // Paints `content` in `area` with the painter's font.

@@ -20,7 +20,7 @@ constexpr QSize kMinimumSize(260, 160);
 constexpr qreal kSweepPenWidth = 1.0;
 constexpr qreal kCurrentPenWidth = 1.5;
 
-constexpr auto kTitle = " chyba v u, n krokov";
+constexpr auto kTitle = "chyba v u, n krokov";
 constexpr auto kWrappedNote = "výsledok pretiekol";
 
 std::vector<std::int32_t> StepTicks() {

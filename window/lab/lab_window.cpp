@@ -14,7 +14,9 @@
 #include "ui_lab_window.h"
 #include "utf8_text.h"
 
+#include <QBoxLayout>
 #include <QClipboard>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -45,14 +47,20 @@ long double WrappedErrors(const TLabSetup& setup) {
 // The first split between the table and the results with the chart, in pixels of height.
 constexpr int kTableHeight = 380;
 constexpr int kBottomHeight = 250;
+// The table's least: its header and three rows.
+constexpr int kLeastRows = 3;
 
 } // namespace
 
 TLabWindow::TLabWindow(QWidget* owner)
     : QWidget(owner, Qt::Window), ui_(std::make_unique<Ui::TLabWindow>()) {
     ui_->setupUi(this);
-    // Enlarged for a projector, the settings wrap rather than widen the window.
+    // Enlarged for a projector, the settings wrap rather than widen the window, and the status
+    // line and the button stay below the content, in view.
     TFlowLayout::ReplaceBoxLayout(ui_->SettingsPanel);
+    const QMargins content = ui_->ContentLayout->contentsMargins();
+    ui_->StatusRow->setContentsMargins(content.left(), 0, content.right(), content.bottom());
+    ui_->ContentScroll->viewport()->installEventFilter(this);
     ui_->Splitter->setSizes({kTableHeight, kBottomHeight});
     SetUpTable();
     ConnectSettings();
@@ -255,7 +263,28 @@ void TLabWindow::ZoomChanged(qreal factor) {
         model_->SetZoom(factor);
         SizeTable();
         ui_->Chart->SetZoom(factor);
+        Arrange();
     });
+}
+
+bool TLabWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_->ContentScroll->viewport() && event->type() == QEvent::Resize) {
+        Guarded([this] { Arrange(); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The results beside the chart where the content's width holds the results and the chart's
+// least, else above it; the table never lower than its header and a few rows. What the room's
+// height does not hold is scrolled to.
+void TLabWindow::Arrange() {
+    const QMargins margins = ui_->ContentLayout->contentsMargins();
+    const int width = ui_->ContentScroll->viewport()->width() - margins.left() - margins.right();
+    const bool sideBySide = ui_->ResultsBox->sizeHint().width() + ui_->BottomLayout->spacing() +
+                                ui_->Chart->minimumSizeHint().width() <=
+                            width;
+    ui_->BottomLayout->setDirection(sideBySide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    ui_->StepTable->setMinimumHeight(ui_->StepTable->HeightFor(kLeastRows));
 }
 
 void TLabWindow::CopyTable() {
