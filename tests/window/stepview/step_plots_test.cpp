@@ -4,6 +4,7 @@
 #include "cordic.h"
 #include "magnifier.h"
 #include "step_rows.h"
+#include "vector_plot.h"
 
 #include <QImage>
 #include <QRect>
@@ -167,6 +168,23 @@ TEST(ConvergenceChartTest, ZeroErrorIsAHollowMarkerOnTheFloor) {
     EXPECT_GT(errorY.box.top(), 180);
     EXPECT_LE(errorY.box.width(), 8);
     EXPECT_FALSE(Near(image.pixel(errorY.box.center()), QColor(220, 100, 0), 100));
+}
+
+// Painted at its design size with the painter scaled, the vector plot at 300 % in three times
+// the room is the picture at 100 % three times as large: the red tip sits three times as far
+// from the corner and is three times as wide.
+TEST(VectorPlotTest, ContentScalesWithTheZoom) {
+    const TStepRows rows = RunRows(kThirtyDegrees);
+    TVectorPlot plot;
+    plot.SetRows(&rows);
+    plot.ShowRow(3);
+    const TBlob design = FindColour(Paint(plot, QSize(300, 460)), kTipRed, QRect(0, 0, 300, 460));
+    plot.SetZoom(3.0);
+    const TBlob zoomed = FindColour(Paint(plot, QSize(900, 1380)), kTipRed, QRect(0, 0, 900, 1380));
+    ASSERT_GT(design.count, 0);
+    EXPECT_NEAR(zoomed.centre.x(), 3 * design.centre.x() + 1, 1.5);
+    EXPECT_NEAR(zoomed.centre.y(), 3 * design.centre.y() + 1, 1.5);
+    EXPECT_NEAR(zoomed.box.width(), 3 * design.box.width(), 3);
 }
 
 } // namespace
