@@ -8,9 +8,13 @@
 
 #include <QImage>
 #include <QRect>
+#include <QStyle>
+#include <QStyleFactory>
 #include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <initializer_list>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -185,6 +189,30 @@ TEST(VectorPlotTest, ContentScalesWithTheZoom) {
     EXPECT_NEAR(zoomed.centre.x(), 3 * design.centre.x() + 1, 1.5);
     EXPECT_NEAR(zoomed.centre.y(), 3 * design.centre.y() + 1, 1.5);
     EXPECT_NEAR(zoomed.box.width(), 3 * design.box.width(), 3);
+}
+
+// Plots are paper: under Debian's dark scheme (adwaita-qt6) they stay white with their own
+// colours, though the scheme's window and base are dark.
+TEST(PaperTest, PlotsStayWhiteUnderADarkScheme) {
+    const std::unique_ptr<QStyle> dark(QStyleFactory::create(QStringLiteral("Adwaita-Dark")));
+    ASSERT_NE(dark, nullptr) << "adwaita-qt6 is not installed";
+    const QPalette scheme = dark->standardPalette();
+    ASSERT_LT(scheme.color(QPalette::Window).lightness(), 100);
+    ASSERT_LT(scheme.color(QPalette::Base).lightness(), 100);
+    const TStepRows rows = RunRows(kThirtyDegrees);
+    TVectorPlot plot;
+    TConvergenceChart chart;
+    TMagnifier magnifier;
+    for (TStepPlot* painted : std::initializer_list<TStepPlot*>{&plot, &chart, &magnifier}) {
+        painted->setStyle(dark.get());
+        painted->setPalette(scheme);
+        painted->SetRows(&rows);
+        const QImage image = Paint(*painted, painted->sizeHint());
+        EXPECT_EQ(image.pixel(1, 1), kPaper.rgb()) << painted->accessibleName().toStdString();
+        EXPECT_EQ(image.pixel(image.width() - 2, image.height() - 2), kPaper.rgb())
+            << painted->accessibleName().toStdString();
+    }
+    EXPECT_GT(FindColour(Paint(plot, plot.sizeHint()), kTipRed, QRect(0, 0, 300, 460)).count, 0);
 }
 
 } // namespace
