@@ -29,12 +29,17 @@ class TStepView;
 // reports the resulting state back through SetRunState.
 //
 // The projector zoom (projector_zoom.h) enlarges the view's texts, the table's rows and columns
-// and the plots' lines, markers and texts up to 300 %; F11 shows the view full screen.
+// and the plots' lines, markers, texts and margins up to 300 %, and the window with them; F11
+// shows the view full screen. The parts are arranged for the room the content has
+// (step_view_layout.h): the table beside the vector plot, or where the width is too small, the
+// vector plot on top with the table below; the charts below both. What the room does not hold
+// scrolls; the buttons stay below the content, in view, and wrap.
 //
 // "Uložiť obrázok…" (Ctrl+S), "Uložiť všetky kroky…" (Ctrl+Shift+S) and "Uložiť tabuľku…"
 // (Ctrl+T) save the plots of the shown step as a picture, a picture of every step, and the table
 // as CSV (step_export.h).
-// The shown step. The vector plot, the magnifier, the convergence chart's marker and the
+//
+// The shown step (shown_step.h). The vector plot, the magnifier, the convergence chart's marker and the
 // timeline slider "Krok" (0 .. 54, the result row at 54) show one row: the newest as rows arrive,
 // unless the user has picked one -- with the slider, by selecting cells (their current row), or
 // with the keys below. Picked with the slider or the keys, the row is selected in the table.
