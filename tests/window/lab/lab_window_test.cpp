@@ -150,4 +150,25 @@ TEST_F(LabWindowTest, WrappedStateCarriesItsTooltip) {
     EXPECT_TRUE(wrapped);
 }
 
+// At 300 % on a small screen the results no longer fit beside the chart: they go above it, and
+// the status line with "Kopírovať tabuľku" stays below the content, in view.
+TEST_F(LabWindowTest, AtThreeHundredPercentTheChartGoesBelowTheResults) {
+    window_->resize(1000, 700);
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    const QWidget* results = Find<QWidget>("Výsledky");
+    const QWidget* chart = Find<QWidget>("Najväčšia chyba podľa počtu krokov");
+    QCoreApplication::processEvents();
+    EXPECT_GT(chart->x(), results->x()) << "side by side at 100 %";
+    for (int step = 0; step < 8; ++step) {
+        QTest::keyClick(table_, Qt::Key_Plus, Qt::ControlModifier);
+    }
+    window_->resize(1000, 700);
+    QCoreApplication::processEvents();
+    EXPECT_GE(chart->y(), results->y() + results->height()) << "below the results";
+    const QWidget* copy = Find<QWidget>("Kopírovať tabuľku");
+    EXPECT_TRUE(
+        window_->rect().contains(QRect(copy->mapTo(window_.get(), QPoint(0, 0)), copy->size())));
+}
+
 } // namespace
