@@ -6,12 +6,16 @@
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -169,6 +173,40 @@ TEST_F(LabWindowTest, AtThreeHundredPercentTheChartGoesBelowTheResults) {
     const QWidget* copy = Find<QWidget>("Kopírovať tabuľku");
     EXPECT_TRUE(
         window_->rect().contains(QRect(copy->mapTo(window_.get(), QPoint(0, 0)), copy->size())));
+}
+
+// The texts the chart's points tell under the mouse, hovering every third pixel (a point answers
+// within 6 pixels).
+std::set<QString> PointTexts(QWidget* chart) {
+    std::set<QString> texts;
+    for (int y = 0; y < chart->height(); y += 3) {
+        for (int x = 0; x < chart->width(); x += 3) {
+            QHelpEvent hover(QEvent::ToolTip, QPoint(x, y), chart->mapToGlobal(QPoint(x, y)));
+            QCoreApplication::sendEvent(chart, &hover);
+            if (QToolTip::isVisible()) {
+                texts.insert(QToolTip::text());
+            }
+        }
+    }
+    QToolTip::hideText();
+    return texts;
+}
+
+// Fixed point 16/14: the least error, 7.83 u from n = 14; 64/63 holds no 1, and a cosine near 1
+// wraps to near -1: an error of some 1.8e19 u, told as a wrapped result.
+TEST_F(LabWindowTest, APointUnderTheMouseTellsItsStepsAndError) {
+    Click("pevná čiarka");
+    QWidget* chart = Find<QWidget>("Najväčšia chyba podľa počtu krokov");
+    const std::set<QString> fixed = PointTexts(chart);
+    EXPECT_EQ(fixed.count(QStringLiteral("n = 14: 7.83 u")), 1u);
+    EXPECT_EQ(fixed.size(), 64u) << "every n, none twice";
+    Set("Šírka slova", 64);
+    Set("Desatinné bity", 63);
+    const std::set<QString> wide = PointTexts(chart);
+    EXPECT_TRUE(std::any_of(wide.begin(), wide.end(), [](const QString& text) {
+        return text.endsWith(QString::fromUtf8(" u, výsledok pretiekol")) &&
+               text.contains(QStringLiteral("e19"));
+    }));
 }
 
 } // namespace
