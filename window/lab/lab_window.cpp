@@ -10,13 +10,13 @@
 #include "lab_texts.h"
 #include "number_table_view.h"
 #include "projector_zoom.h"
+#include "resize_watch.h"
 #include "spoken_label.h"
 #include "ui_lab_window.h"
 #include "utf8_text.h"
 
 #include <QBoxLayout>
 #include <QClipboard>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -60,7 +60,7 @@ TLabWindow::TLabWindow(QWidget* owner)
     TFlowLayout::ReplaceBoxLayout(ui_->SettingsPanel);
     const QMargins content = ui_->ContentLayout->contentsMargins();
     ui_->StatusRow->setContentsMargins(content.left(), 0, content.right(), content.bottom());
-    ui_->ContentScroll->viewport()->installEventFilter(this);
+    WhenResized(ui_->ContentScroll->viewport(), [this] { Arrange(); });
     ui_->Splitter->setSizes({kTableHeight, kBottomHeight});
     SetUpTable();
     ConnectSettings();
@@ -265,13 +265,6 @@ void TLabWindow::ZoomChanged(qreal factor) {
         ui_->Chart->SetZoom(factor);
         Arrange();
     });
-}
-
-bool TLabWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->ContentScroll->viewport() && event->type() == QEvent::Resize) {
-        Guarded([this] { Arrange(); });
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 // The results beside the chart where the content's width holds the results and the chart's

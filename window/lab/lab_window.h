@@ -47,10 +47,6 @@ public:
     // The text of the status line: empty, or the refusal of the last change.
     QString StatusText() const;
 
-protected:
-    // Arranges the content again when its room changes.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void SetUpTable();
     void ConnectSettings();

@@ -5,6 +5,7 @@
 #include "guard.h"
 #include "number_table_view.h"
 #include "projector_zoom.h"
+#include "resize_watch.h"
 #include "settled_digits_delegate.h"
 #include "spoken_label.h"
 #include "step_cells.h"
@@ -20,7 +21,6 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QKeySequence>
@@ -80,7 +80,7 @@ TStepView::TStepView(const TStepRows& rows, QWidget* owner)
     timeline_ = TFlowLayout::ReplaceBoxLayout(ui_->TimelinePanel);
     guessing_ = TFlowLayout::ReplaceBoxLayout(ui_->GuessPanel);
     ui_->LessonLayout->setAlignment(ui_->ControlsPanel, Qt::AlignTop);
-    ui_->ContentScroll->viewport()->installEventFilter(this);
+    WhenResized(ui_->ContentScroll->viewport(), [this] { ScheduleArrange(); });
     SetUpTable();
     SetUpShortcuts();
     zoom_ = new TProjectorZoom(this);
@@ -135,13 +135,6 @@ void TStepView::ZoomChanged(qreal factor) {
         // Once the fonts have reached every control and the window its size.
         ScheduleArrange();
     });
-}
-
-bool TStepView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->ContentScroll->viewport() && event->type() == QEvent::Resize) {
-        Guarded([this] { ScheduleArrange(); });
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void TStepView::ScheduleArrange() {

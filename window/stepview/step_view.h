@@ -39,12 +39,12 @@ class TStepView;
 // (Ctrl+T) save the plots of the shown step as a picture, a picture of every step, and the table
 // as CSV (step_export.h).
 //
-// The shown step (shown_step.h). The vector plot, the magnifier, the convergence chart's marker and the
-// timeline slider "Krok" (0 .. 54, the result row at 54) show one row: the newest as rows arrive,
-// unless the user has picked one -- with the slider, by selecting cells (their current row), or
-// with the keys below. Picked with the slider or the keys, the row is selected in the table.
-// Moving onto the newest row with the slider, the right arrow or End follows the newest again,
-// as does clearing the selection. Showing a row changes nothing but the view.
+// The shown step (shown_step.h). The vector plot, the magnifier, the convergence chart's marker and
+// the timeline slider "Krok" (0 .. 54, the result row at 54) show one row: the newest as rows
+// arrive, unless the user has picked one -- with the slider, by selecting cells (their current
+// row), or with the keys below. Picked with the slider or the keys, the row is selected in the
+// table. Moving onto the newest row with the slider, the right arrow or End follows the newest
+// again, as does clearing the selection. Showing a row changes nothing but the view.
 //
 // Keys, anywhere in the window: Space presses the focused button, and elsewhere does what the
 // pause button does; the left and right arrows show the step before and after, Home step 0 and
@@ -86,10 +86,6 @@ public:
     void QuizChanged();
     // The index of the row shown; -1 while there is none.
     int ShownStep() const;
-
-protected:
-    // Arranges the parts again when the content's room changes.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void PauseToggled();             // the pause/continue button or Space
