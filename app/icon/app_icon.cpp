@@ -1,5 +1,7 @@
 #include "app_icon.h"
 
+#include "colours.h"
+
 #include <QPainter>
 #include <QPen>
 #include <cmath>
@@ -22,20 +24,20 @@ QImage DrawAppIcon(int size) {
     const QPointF centre(size / 2.0, size / 2.0);
     const double radius = 13.0 * unit;
 
-    painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 1.0 * unit));
+    painter.setPen(QPen(kIconAxisColour, 1.0 * unit));
     painter.drawLine(QPointF(1.0 * unit, centre.y()), QPointF(size - 1.0 * unit, centre.y()));
     painter.drawLine(QPointF(centre.x(), 1.0 * unit), QPointF(centre.x(), size - 1.0 * unit));
 
-    painter.setPen(QPen(Qt::black, 1.5 * unit));
+    painter.setPen(QPen(kCircleColour, 1.5 * unit));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, radius, radius);
 
     const QPointF tip(centre.x() + radius * std::cos(kVectorAngle),
                       centre.y() - radius * std::sin(kVectorAngle));
-    painter.setPen(QPen(QColor(0xFF, 0x00, 0x00), 2.5 * unit, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(kVectorColour, 2.5 * unit, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(centre, tip);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xFF, 0x00, 0x00));
+    painter.setBrush(kVectorColour);
     painter.drawEllipse(tip, 2.0 * unit, 2.0 * unit);
     return image;
 }

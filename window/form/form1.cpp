@@ -307,12 +307,14 @@ bool TForm1::PumpEvents(QEventLoop::ProcessEventsFlags flags) {
 void TForm1::closeEvent(QCloseEvent* event) {
     closed_ = true;
     event->accept();
-    if (TStepView* view = steps_->View()) {
-        view->close();
-    }
-    if (laboratory_ != nullptr) {
-        laboratory_->close();
-    }
+    Guarded([this] {
+        if (TStepView* view = steps_->View()) {
+            view->close();
+        }
+        if (laboratory_ != nullptr) {
+            laboratory_->close();
+        }
+    });
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
@@ -343,18 +345,20 @@ void TForm1::showEvent(QShowEvent* event) {
 // The design position holds where the whole frame fits the screen's available area (scaled up
 // for a projector, or on a small screen, it may not).
 void TForm1::KeepOnScreen() {
-    const QScreen* onScreen = screen();
-    if (onScreen == nullptr) {
-        return;
-    }
-    const QRect frame = frameGeometry();
-    const QRect available = onScreen->availableGeometry();
-    const TScreenPoint fitted =
-        FitFrameOnScreen({frame.x(), frame.y(), frame.width(), frame.height()},
-                         {available.x(), available.y(), available.width(), available.height()});
-    if (fitted.x != frame.x() || fitted.y != frame.y()) {
-        move(fitted.x, fitted.y);
-    }
+    Guarded([this] {
+        const QScreen* onScreen = screen();
+        if (onScreen == nullptr) {
+            return;
+        }
+        const QRect frame = frameGeometry();
+        const QRect available = onScreen->availableGeometry();
+        const TScreenPoint fitted =
+            FitFrameOnScreen({frame.x(), frame.y(), frame.width(), frame.height()},
+                             {available.x(), available.y(), available.width(), available.height()});
+        if (fitted.x != frame.x() || fitted.y != frame.y()) {
+            move(fitted.x, fitted.y);
+        }
+    });
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {

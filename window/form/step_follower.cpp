@@ -82,36 +82,42 @@ void TStepFollower::RunEnded() {
 
 bool TStepFollower::eventFilter(QObject* watched, QEvent* event) {
     if (watched == view_ && event->type() == QEvent::Hide) {
-        if (hold_.Paused()) {
-            hold_.Resume();
-            ReportRunState();
-        }
-        if (quiz_.On()) {
-            quiz_.SetOn(false);
-            ReportQuiz();
-        }
+        Guarded([this] {
+            if (hold_.Paused()) {
+                hold_.Resume();
+                ReportRunState();
+            }
+            if (quiz_.On()) {
+                quiz_.SetOn(false);
+                ReportQuiz();
+            }
+        });
     }
     return QObject::eventFilter(watched, event);
 }
 
 void TStepFollower::TogglePause() {
-    if (!running_) {
-        return;
-    }
-    if (hold_.Paused()) {
-        hold_.Resume();
-    } else {
-        hold_.Pause();
-    }
-    ReportRunState();
+    Guarded([this] {
+        if (!running_) {
+            return;
+        }
+        if (hold_.Paused()) {
+            hold_.Resume();
+        } else {
+            hold_.Pause();
+        }
+        ReportRunState();
+    });
 }
 
 void TStepFollower::StepOnce() {
-    if (!running_) {
-        return;
-    }
-    hold_.Step();
-    ReportRunState();
+    Guarded([this] {
+        if (!running_) {
+            return;
+        }
+        hold_.Step();
+        ReportRunState();
+    });
 }
 
 void TStepFollower::ToggleGuessing(bool on) {

@@ -1,21 +1,12 @@
 #include "bit_cell_delegate.h"
 
+#include "colours.h"
 #include "guard.h"
 #include "lab_table_model.h"
 #include "text_runs_cell.h"
 
 #include <QPainter>
 #include <vector>
-
-namespace {
-
-constexpr QColor kDroppedColour(0xC0, 0x40, 0x00);
-
-} // namespace
-
-QColor TBitCellDelegate::DroppedColour() {
-    return kDroppedColour;
-}
 
 void TBitCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {
@@ -42,8 +33,9 @@ bool TBitCellDelegate::PaintMarked(QPainter* painter, const QStyleOptionViewItem
     // The dropped part, character by character: the dot keeps the plain look.
     for (const QChar character : cell.text.mid(start)) {
         const bool bit = character != u'.';
-        runs.push_back({QString(character), bit ? droppedFont : cell.font,
-                        bit && !selected ? kDroppedColour : textColour});
+        runs.push_back(
+            {QString(character), bit ? droppedFont : cell.font,
+             bit && !selected ? TableAccent(TTableAccent::Dropped, cell.palette) : textColour});
     }
     return PaintTextRuns(painter, cell, runs);
 }

@@ -13,9 +13,6 @@ class TBitCellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    // The colour of the dropped bits on an unselected cell.
-    static QColor DroppedColour();
-
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 

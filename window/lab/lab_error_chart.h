@@ -1,35 +1,35 @@
 #pragma once
 
-#include "convergence_scale.h"
 #include "lab.h"
+#include "log_chart.h"
+#include "paper_plot.h"
 
-#include <QWidget>
-#include <array>
 #include <cstdint>
 
 // "Najväčšia chyba podľa počtu krokov": a laboratory sweep (LabSweep) -- the largest error of
 // either result, in units u, over 1,001 inputs -- against the number of steps n = 1 .. 64 on a
-// logarithmic axis fitted to the sweep's decades (convergence_scale.h, the step view's scale),
-// so that a rise of a few units after the least error shows. Drawn as the step view's
-// convergence chart is: decade grid, labelled every decade when there are few and every five
-// when there are many, one curve with filled markers, hollow on the floor (exact zero).
+// logarithmic axis fitted to the sweep's decades (convergence_scale.h), so that a rise of a few
+// units after the least error shows. Drawn by the windows' one chart (log_chart.h): one curve
+// with filled markers, hollow on the floor (exact zero).
 //
 // Two marks on top: where the error stops falling (the first n with the least error,
 // sweep_floor.h) as a dashed green line across the chart at that level and down to that n, with
-// its n and error written beside it; and the current n as a solid red vertical line with a
-// larger marker on its point.
-class TLabErrorChart : public QWidget {
+// "neklesá od n = 14 (7.83 u)" beside it; and the current n as a solid red vertical line with a
+// ring around its point. An error of half the word's span or more (2^(W-1) u in fixed point) can
+// only come from a result that wrapped -- a cosine near 1 in a word that holds [-1, 1) -- and is
+// drawn as it is, a red cross, with its meaning in a legend. The title "chyba v u, n krokov" and
+// the notes go where no curve runs; the mouse over a point tells its n and error.
+class TLabErrorChart : public TPaperPlot {
     Q_OBJECT
 
 public:
     explicit TLabErrorChart(QWidget* parent = nullptr);
 
-    // A new sweep; the chart keeps its own copy.
-    void SetSweep(const TLabSweep& sweep);
+    // A new sweep; the chart keeps its own copy. Errors of `wrapped` u or more are results that
+    // wrapped (infinity: none can).
+    void SetSweep(const TLabSweep& sweep, long double wrapped);
     // The n of the run the table shows.
     void SetCurrentSteps(std::int32_t steps);
-    // The projector zoom: line widths, markers and text drawn `factor` times their design size.
-    void SetZoom(qreal factor);
 
     bool HasSweep() const { return hasSweep_; }
     std::int32_t FloorSteps() const { return floorSteps_; }
@@ -38,15 +38,12 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void Paint(QPainter& painter, const QRectF& area) const override;
+    QString ToolTipAt(QPointF at) const override;
 
 private:
-    void Paint(QPainter& painter) const;
-
-    TLabSweep sweep_{};
-    TLogScale scale_;
+    TLogChart chart_;
+    TChartContent content_;
     bool hasSweep_ = false;
     std::int32_t floorSteps_ = 1;
-    std::int32_t current_ = 1;
-    qreal zoom_ = 1.0;
 };

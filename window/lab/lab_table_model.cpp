@@ -1,12 +1,11 @@
 #include "lab_table_model.h"
 
+#include "colours.h"
 #include "guard.h"
 #include "lab_cells.h"
 #include "utf8_text.h"
 
 #include <QApplication>
-#include <QColor>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QStyle>
 #include <array>
@@ -27,24 +26,10 @@ constexpr std::array<const char*, kLabFixedColumns> kHeaderTips = {
 
 constexpr auto kFixedOverflowTip = "Pretečenie: výsledok sa do W bitov nezmestil";
 constexpr auto kFloatOverflowTip = "Pretečenie: výsledok je nekonečno";
-// A light red behind a wrapped state; its index cell also carries the warning sign.
-constexpr QColor kOverflowBackground(255, 214, 214);
 
 } // namespace
 
-TLabTableModel::TLabTableModel(QObject* parent)
-    : QAbstractTableModel(parent), numberFont_(NumberFont()) {}
-
-QFont TLabTableModel::NumberFont() {
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
-}
-
-void TLabTableModel::SetZoom(qreal factor) {
-    beginResetModel();
-    numberFont_ = NumberFont();
-    numberFont_.setPointSizeF(numberFont_.pointSizeF() * factor);
-    endResetModel();
-}
+TLabTableModel::TLabTableModel(QObject* parent) : TNumberTableModel(kLabColumnSigma, parent) {}
 
 void TLabTableModel::SetRun(const TLabRun& run, const TLabSetup& setup) {
     beginResetModel();
@@ -92,12 +77,13 @@ QVariant TLabTableModel::CellData(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return Text(row, column);
     case Qt::TextAlignmentRole:
-        return column == kLabColumnSigma ? int(Qt::AlignCenter)
-                                         : int(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::FontRole:
-        return numberFont_;
+        return NumberCellData(column, role);
     case Qt::BackgroundRole:
-        return state.overflow ? QVariant(kOverflowBackground) : QVariant();
+        // A tint behind a wrapped state; its index cell also carries the warning sign.
+        return state.overflow
+                   ? QVariant(TableAccent(TTableAccent::WrappedRow, QApplication::palette()))
+                   : QVariant();
     case Qt::DecorationRole:
         if (state.overflow && column == kLabColumnIndex) {
             return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
@@ -117,16 +103,10 @@ QVariant TLabTableModel::CellData(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant TLabTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= columns_) {
-        return QAbstractTableModel::headerData(section, orientation, role);
-    }
-    switch (role) {
-    case Qt::DisplayRole:
-        return FromUtf8(LabColumnHeader(section));
-    case Qt::ToolTipRole:
-        return QString::fromUtf8(kHeaderTips[static_cast<std::size_t>(section)]);
-    default:
-        return QVariant();
-    }
+QString TLabTableModel::HeaderText(int column) const {
+    return FromUtf8(LabColumnHeader(column));
+}
+
+QString TLabTableModel::HeaderTip(int column) const {
+    return QString::fromUtf8(kHeaderTips[static_cast<std::size_t>(column)]);
 }

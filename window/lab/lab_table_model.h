@@ -1,9 +1,8 @@
 #pragma once
 
 #include "lab.h"
+#include "number_table_model.h"
 
-#include <QAbstractTableModel>
-#include <QFont>
 #include <QString>
 #include <vector>
 
@@ -12,11 +11,12 @@
 // display text of every cell is the plain text, the one screen readers read and copies hold.
 // The bit columns also give where the bits step i's shift drops begin (kDroppedStartRole), which
 // TBitCellDelegate marks. A state whose update wrapped a register (or overflowed a floating
-// format) has a tinted background, a warning sign in its index cell and a tooltip.
+// format) has a tinted background, a warning sign in its index cell and a tooltip. The font, the
+// alignment and the header come from TNumberTableModel.
 //
 // Texts are made when a view first asks for them and kept until the next run: dragging the
 // step count redraws only the rows in view.
-class TLabTableModel : public QAbstractTableModel {
+class TLabTableModel : public TNumberTableModel {
     Q_OBJECT
 
 public:
@@ -26,13 +26,6 @@ public:
 
     explicit TLabTableModel(QObject* parent = nullptr);
 
-    // The fixed-pitch font of the cells.
-    static QFont NumberFont();
-
-    // The cells' font at the projector zoom `factor`.
-    void SetZoom(qreal factor);
-    const QFont& CellFont() const { return numberFont_; }
-
     // Shows `run` (not refused) of `setup`.
     void SetRun(const TLabRun& run, const TLabSetup& setup);
     const TLabRun& Run() const { return run_; }
@@ -41,8 +34,10 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
+
+protected:
+    QString HeaderText(int column) const override;
+    QString HeaderTip(int column) const override;
 
 private:
     QVariant CellData(const QModelIndex& index, int role) const;
@@ -52,6 +47,5 @@ private:
     TLabRun run_{};
     TLabSetup setup_{};
     int columns_ = 0;
-    QFont numberFont_;
     mutable std::vector<QString> texts_; // row-major; null until asked for
 };

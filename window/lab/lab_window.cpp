@@ -8,15 +8,16 @@
 #include "lab_input.h"
 #include "lab_table_model.h"
 #include "lab_texts.h"
+#include "number_table_view.h"
 #include "projector_zoom.h"
+#include "resize_watch.h"
 #include "spoken_label.h"
 #include "ui_lab_window.h"
 #include "utf8_text.h"
 
+#include <QBoxLayout>
 #include <QClipboard>
-#include <QFontMetrics>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,30 +25,42 @@
 #include <QShortcut>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTableView>
-#include <array>
+#include <cmath>
+#include <limits>
+#include <vector>
 
 namespace {
 
-// The widest text of each value column, in characters of the fixed-pitch font: an extended
-// value's longest shortest text, a sign and 21 digits with an exponent.
+// The widest text of each column, in characters of the fixed-pitch font: an index, a sign, and
+// an extended value's longest shortest text, a sign and 21 digits with an exponent; the bit
+// columns hold W bits and the dot.
+constexpr int kIndexCharacters = 3;
+constexpr int kSigmaCharacters = 4;
 constexpr int kValueCharacters = 27;
-constexpr std::array<int, kLabFloatColumns> kColumnCharacters = {
-    3, 4, kValueCharacters, kValueCharacters, kValueCharacters};
-// Room beside a cell's text: the style's margins on both sides and a little air.
-constexpr int kCellPadding = 16;
-constexpr int kRowPadding = 6;
+
+// Errors of this many u or more are results that wrapped in the word of `setup`: half the
+// word's span, 2^(W - 1) u; none in a floating format.
+long double WrappedErrors(const TLabSetup& setup) {
+    return setup.arithmetic == TLabArithmetic::Fixed ? ldexpl(1.0L, setup.wordBits - 1)
+                                                     : std::numeric_limits<long double>::infinity();
+}
 // The first split between the table and the results with the chart, in pixels of height.
 constexpr int kTableHeight = 380;
 constexpr int kBottomHeight = 250;
+// The table's least: its header and three rows.
+constexpr int kLeastRows = 3;
 
 } // namespace
 
 TLabWindow::TLabWindow(QWidget* owner)
     : QWidget(owner, Qt::Window), ui_(std::make_unique<Ui::TLabWindow>()) {
     ui_->setupUi(this);
-    // Enlarged for a projector, the settings wrap rather than widen the window.
+    // Enlarged for a projector, the settings wrap rather than widen the window, and the status
+    // line and the button stay below the content, in view.
     TFlowLayout::ReplaceBoxLayout(ui_->SettingsPanel);
+    const QMargins content = ui_->ContentLayout->contentsMargins();
+    ui_->StatusRow->setContentsMargins(content.left(), 0, content.right(), content.bottom());
+    WhenResized(ui_->ContentScroll->viewport(), [this] { Arrange(); });
     ui_->Splitter->setSizes({kTableHeight, kBottomHeight});
     SetUpTable();
     ConnectSettings();
@@ -73,17 +86,13 @@ QString TLabWindow::StatusText() const {
 }
 
 void TLabWindow::SetUpTable() {
-    QTableView* table = ui_->StepTable;
+    TNumberTableView* table = ui_->StepTable;
     model_ = new TLabTableModel(this);
     table->setModel(model_);
     auto* delegate = new TBitCellDelegate(table);
     table->setItemDelegateForColumn(kLabColumnXBits, delegate);
     table->setItemDelegateForColumn(kLabColumnYBits, delegate);
     table->setItemDelegateForColumn(kLabColumnZBits, delegate);
-    QHeaderView* header = table->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setStretchLastSection(false);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &TLabWindow::CopyTable);
@@ -215,7 +224,7 @@ void TLabWindow::Recompute() {
     SetSpokenText(ui_->StatusLine, QString());
     if (sweepPending_) {
         sweepPending_ = false;
-        ui_->Chart->SetSweep(LabSweep(setup));
+        ui_->Chart->SetSweep(LabSweep(setup), WrappedErrors(setup));
     }
     ui_->Chart->SetCurrentSteps(setup.steps);
     ShowRun(run, setup);
@@ -243,23 +252,10 @@ void TLabWindow::ShowResults(const TLabRun& run, const TLabSetup& setup) {
 }
 
 void TLabWindow::SizeTable() {
-    const QFontMetrics metrics(model_->CellFont());
-    QHeaderView* rowHeader = ui_->StepTable->verticalHeader();
-    rowHeader->setMinimumSectionSize(metrics.height() + kRowPadding);
-    rowHeader->setDefaultSectionSize(metrics.height() + kRowPadding);
-    QHeaderView* header = ui_->StepTable->horizontalHeader();
-    for (int column = 0; column < kLabFloatColumns; ++column) {
-        const QString widest(kColumnCharacters[static_cast<std::size_t>(column)], u'0');
-        header->resizeSection(column, metrics.horizontalAdvance(widest) + kCellPadding);
-    }
-    const TLabSetup& setup = model_->Setup();
-    if (setup.arithmetic == TLabArithmetic::Fixed) {
-        const QString widest(setup.wordBits + 1, u'0');
-        const int width = metrics.horizontalAdvance(widest) + kCellPadding;
-        for (int column = kLabColumnXBits; column <= kLabColumnZBits; ++column) {
-            header->resizeSection(column, width);
-        }
-    }
+    const int bits = model_->Setup().wordBits + 1;
+    ui_->StepTable->SetColumnCharacters({kIndexCharacters, kSigmaCharacters, kValueCharacters,
+                                         kValueCharacters, kValueCharacters, bits, bits, bits});
+    ui_->StepTable->FitToFont(model_->CellFont());
 }
 
 void TLabWindow::ZoomChanged(qreal factor) {
@@ -267,7 +263,21 @@ void TLabWindow::ZoomChanged(qreal factor) {
         model_->SetZoom(factor);
         SizeTable();
         ui_->Chart->SetZoom(factor);
+        Arrange();
     });
+}
+
+// The results beside the chart where the content's width holds the results and the chart's
+// least, else above it; the table never lower than its header and a few rows. What the room's
+// height does not hold is scrolled to.
+void TLabWindow::Arrange() {
+    const QMargins margins = ui_->ContentLayout->contentsMargins();
+    const int width = ui_->ContentScroll->viewport()->width() - margins.left() - margins.right();
+    const bool sideBySide = ui_->ResultsBox->sizeHint().width() + ui_->BottomLayout->spacing() +
+                                ui_->Chart->minimumSizeHint().width() <=
+                            width;
+    ui_->BottomLayout->setDirection(sideBySide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    ui_->StepTable->setMinimumHeight(ui_->StepTable->HeightFor(kLeastRows));
 }
 
 void TLabWindow::CopyTable() {

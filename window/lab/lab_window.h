@@ -26,7 +26,9 @@ class TLabWindow;
 // with the next run that succeeds.
 //
 // The projector zoom (projector_zoom.h: Ctrl++, Ctrl+−, Ctrl+0, F11) scales the window's texts,
-// the table's cells and the chart.
+// the table's cells and the chart, and the window grows with it. Where the room is too narrow
+// for the results beside the chart, the chart goes below them; what the room's height does not
+// hold scrolls, the status line and "Kopírovať tabuľku" always in view below.
 //
 // Ctrl+C and "Kopírovať tabuľku" copy the whole table as tab-separated text, header row first.
 // The window reads and writes nothing of any other window.
@@ -62,6 +64,7 @@ private:
     void ZoomChanged(qreal factor);
     // Column widths and row heights from the cells' font: the bit columns hold W bits and the dot.
     void SizeTable();
+    void Arrange();
 
     std::unique_ptr<Ui::TLabWindow> ui_;
     TLabTableModel* model_ = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "log_chart.h"
 #include "step_plot.h"
 
 // "Konvergencia chyby": how fast a run closes in on cos theta and sin theta. Both error columns
@@ -8,7 +9,8 @@
 // atan 2^-i as the reference the errors follow: each step halves the angle still to correct.
 // The result row sits at i = 54 and has no step angle. An error below 1e-20 -- exactly zero
 // included, as at step 0 of a run to 0 -- is drawn on the floor as a hollow marker. A translucent
-// red line marks the shown step.
+// red line marks the shown step; the legend goes into a corner no curve runs through. The mouse
+// over a point tells its step and error.
 //
 // SetRows, RowsChanged and ShowRow come from TStepPlot.
 class TConvergenceChart : public TStepPlot {
@@ -21,5 +23,11 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
-    void Paint(QPainter& painter) const override;
+    void Paint(QPainter& painter, const QRectF& area) const override;
+    QString ToolTipAt(QPointF at) const override;
+
+private:
+    TChartContent Content() const;
+
+    TLogChart chart_;
 };

@@ -1,5 +1,6 @@
 #include "magnifier.h"
 
+#include "colours.h"
 #include "magnifier_geometry.h"
 #include "plot_area.h"
 #include "step_rows.h"
@@ -12,30 +13,22 @@
 namespace {
 
 constexpr QSize kDesignSize(240, 240);
-constexpr QSize kMinimumSize(120, 120);
+// The least room: the view square holds its width label whole.
+constexpr QSize kMinimumSize(150, 150);
 
-// Around the view square: room for the tip dot when the tip lies on the square's edge. All the
-// sizes are at 100 % and grow with the projector zoom.
-constexpr int kMargin = 5;
+// Sizes in design pixels (paper_plot.h). Around the view square: room for the tip dot when the
+// tip lies on the square's edge.
+constexpr qreal kMargin = 5;
 constexpr qreal kTipRadius = 3.5;
 constexpr qreal kEarlierTipRadius = 3.0;
 constexpr qreal kLinePenWidth = 1.5;
-constexpr int kLabelPadding = 3;
+constexpr qreal kLabelPadding = 3;
 constexpr qreal kFramePenWidth = 1.0;
 
-// The main window plot's colours, with a lighter red for the tips already passed.
-constexpr QColor kRayColour(0, 128, 0);
-constexpr QColor kArcColour(0, 0, 0);
-constexpr QColor kTipColour(255, 0, 0);
-constexpr QColor kEarlierTipColour(255, 150, 150);
-constexpr QColor kFrameColour(120, 120, 120);
-
-// The largest square centred in the widget, less the margin at `zoom`, on whole pixels.
-QRectF ViewSquare(const QRect& widget, qreal zoom) {
-    const int margin = qRound(kMargin * zoom);
-    const int side = std::max(0, std::min(widget.width(), widget.height()) - 2 * margin);
-    return QRect(widget.left() + (widget.width() - side) / 2,
-                 widget.top() + (widget.height() - side) / 2, side, side);
+// The largest square centred in the area, less the margin.
+QRectF ViewSquare(const QRectF& area) {
+    const qreal side = std::max(0.0, std::min(area.width(), area.height()) - 2 * kMargin);
+    return {area.center().x() - side / 2, area.center().y() - side / 2, side, side};
 }
 
 QPointF Pixel(const QRectF& square, TViewPoint point) {
@@ -48,65 +41,62 @@ void DrawDot(QPainter& painter, QPointF centre, qreal radius, const QColor& colo
     painter.drawEllipse(centre, radius, radius);
 }
 
-void DrawArc(QPainter& painter, const QRectF& square, const TMagnifierView& view, qreal zoom) {
+void DrawArc(QPainter& painter, const QRectF& square, const TMagnifierView& view) {
     QPolygonF arc;
     arc.reserve(kArcSamples);
     for (const TViewPoint& sample : ArcSamples(view)) {
         arc.append(Pixel(square, sample));
     }
-    painter.setPen(QPen(kArcColour, kLinePenWidth * zoom));
+    painter.setPen(QPen(kCircleColour, kLinePenWidth));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(arc);
 }
 
-void DrawTargetRay(QPainter& painter, const QRectF& square, const TMagnifierView& view,
-                   qreal zoom) {
+void DrawTargetRay(QPainter& painter, const QRectF& square, const TMagnifierView& view) {
     const TViewSegment ray = TargetRay(view);
-    painter.setPen(QPen(kRayColour, kLinePenWidth * zoom));
+    painter.setPen(QPen(kTargetColour, kLinePenWidth));
     painter.drawLine(Pixel(square, ray.from), Pixel(square, ray.to));
 }
 
 // The tips of the rows before the shown one that fall inside the view.
 void DrawEarlierTips(QPainter& painter, const QRectF& square, const TMagnifierView& view,
-                     const TStepRows& rows, std::size_t shown, qreal zoom) {
+                     const TStepRows& rows, std::size_t shown) {
     for (std::size_t index = 0; index < shown; ++index) {
         const TStepRow& row = rows.Row(index);
         const TViewPoint tip = ToView(view, row.x, row.y);
         if (InView(tip)) {
-            DrawDot(painter, Pixel(square, tip), kEarlierTipRadius * zoom, kEarlierTipColour);
+            DrawDot(painter, Pixel(square, tip), kEarlierTipRadius, kPassedColour);
         }
     }
 }
 
 // A line along the square's outermost pixels, one pixel wide at 100 %.
-void DrawFrame(QPainter& painter, const QRectF& square, qreal zoom) {
-    const qreal width = kFramePenWidth * zoom;
-    painter.setPen(QPen(kFrameColour, width));
+void DrawFrame(QPainter& painter, const QRectF& square) {
+    constexpr qreal kInside = kFramePenWidth / 2;
+    painter.setPen(QPen(kFrameColour, kFramePenWidth));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(square.adjusted(width / 2, width / 2, -width / 2, -width / 2));
+    painter.drawRect(square.adjusted(kInside, kInside, -kInside, -kInside));
 }
 
-// The view's width in the square's bottom left corner, on the background colour.
-void DrawScaleLabel(QPainter& painter, const QRectF& square, long double width,
-                    const QFontMetrics& metrics, const QPalette& palette, qreal zoom) {
+// The view's width in the square's bottom left corner, on paper.
+void DrawScaleLabel(QPainter& painter, const QRectF& square, long double width) {
+    const QFontMetricsF metrics(painter.font());
     const QString text = QString::fromStdString(ScaleLabel(width));
-    const qreal padding = kLabelPadding * zoom;
-    const qreal frame = kFramePenWidth * zoom;
-    const QSizeF size(metrics.horizontalAdvance(text) + 2 * padding,
-                      metrics.height() + 2 * padding);
-    const QRectF box(square.left() + frame, square.bottom() - frame - size.height(), size.width(),
-                     size.height());
-    painter.fillRect(box, palette.base());
-    painter.setPen(palette.color(QPalette::Text));
+    const QSizeF size(metrics.horizontalAdvance(text) + 2 * kLabelPadding,
+                      metrics.height() + 2 * kLabelPadding);
+    const QRectF box(square.left() + kFramePenWidth,
+                     square.bottom() - kFramePenWidth - size.height(), size.width(), size.height());
+    painter.fillRect(box, kPaper);
+    painter.setPen(kInk);
     painter.drawText(box, Qt::AlignCenter, text);
 }
 
 // Drawn whole even on the square's edge, where the tightest steps can put it.
 void DrawTip(QPainter& painter, const QRectF& square, const TMagnifierView& view,
-             const TStepRow& row, qreal zoom) {
+             const TStepRow& row) {
     const TViewPoint tip = ToView(view, row.x, row.y);
     if (InView(tip)) {
-        DrawDot(painter, Pixel(square, tip), kTipRadius * zoom, kTipColour);
+        DrawDot(painter, Pixel(square, tip), kTipRadius, kVectorColour);
     }
 }
 
@@ -120,21 +110,19 @@ TMagnifier::TMagnifier(QWidget* parent) : TStepPlot(parent) {
 }
 
 QSize TMagnifier::sizeHint() const {
-    return kDesignSize;
+    return ZoomedSize(kDesignSize);
 }
 
 QSize TMagnifier::minimumSizeHint() const {
-    return kMinimumSize;
+    return ZoomedSize(kMinimumSize);
 }
 
-void TMagnifier::Paint(QPainter& painter) const {
+void TMagnifier::Paint(QPainter& painter, const QRectF& area) const {
     painter.setRenderHint(QPainter::Antialiasing);
-    const qreal zoom = Zoom();
-    const QRectF square = ViewSquare(rect(), zoom);
-    DrawPlotBackground(painter, rect(), square, palette());
+    const QRectF square = ViewSquare(area);
     const TStepRows* rows = Rows();
     if (rows == nullptr || rows->Count() == 0) {
-        DrawFrame(painter, square, zoom);
+        DrawFrame(painter, square);
         return;
     }
     const auto shown = static_cast<std::size_t>(ShownRow());
@@ -143,11 +131,11 @@ void TMagnifier::Paint(QPainter& painter) const {
 
     painter.save();
     painter.setClipRect(square);
-    DrawArc(painter, square, view, zoom);
-    DrawTargetRay(painter, square, view, zoom);
-    DrawEarlierTips(painter, square, view, *rows, shown, zoom);
+    DrawArc(painter, square, view);
+    DrawTargetRay(painter, square, view);
+    DrawEarlierTips(painter, square, view, *rows, shown);
     painter.restore();
-    DrawFrame(painter, square, zoom);
-    DrawScaleLabel(painter, square, view.width, painter.fontMetrics(), palette(), zoom);
-    DrawTip(painter, square, view, row, zoom);
+    DrawFrame(painter, square);
+    DrawScaleLabel(painter, square, view.width);
+    DrawTip(painter, square, view, row);
 }

@@ -20,5 +20,5 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
-    void Paint(QPainter& painter) const override;
+    void Paint(QPainter& painter, const QRectF& area) const override;
 };

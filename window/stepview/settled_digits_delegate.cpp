@@ -1,17 +1,11 @@
 #include "settled_digits_delegate.h"
 
+#include "colours.h"
 #include "guard.h"
 #include "step_table_model.h"
 #include "text_runs_cell.h"
 
 #include <QPainter>
-
-namespace {
-
-// The settled digits' colour on an unselected cell: dark green.
-constexpr QColor kSettledColour(0x00, 0x64, 0x00);
-
-} // namespace
 
 void TSettledDigitsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                    const QModelIndex& index) const {
@@ -36,6 +30,7 @@ bool TSettledDigitsDelegate::PaintSettled(QPainter* painter, const QStyleOptionV
     const QColor textColour = CellTextColour(cell);
     return PaintTextRuns(
         painter, cell,
-        {{cell.text.left(prefix), settledFont, selected ? textColour : kSettledColour},
+        {{cell.text.left(prefix), settledFont,
+          selected ? textColour : TableAccent(TTableAccent::Settled, cell.palette)},
          {cell.text.mid(prefix), cell.font, textColour}});
 }

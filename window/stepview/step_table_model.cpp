@@ -1,11 +1,12 @@
 #include "step_table_model.h"
 
+#include "colours.h"
 #include "guard.h"
 #include "step_cells.h"
 #include "utf8_text.h"
 
-#include <QColor>
-#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPalette>
 #include <array>
 
 namespace {
@@ -26,8 +27,6 @@ constexpr std::array<const char*, kStepColumns> kHeaderTips = {
 constexpr auto kOpenDirection = "?";
 constexpr auto kRightMark = " ✓";
 constexpr auto kWrongMark = " ✗";
-constexpr QColor kRightColour(0, 120, 0);
-constexpr QColor kWrongColour(200, 0, 0);
 constexpr auto kOpenTip = "Hádaj smer: + alebo −";
 constexpr auto kRightTip = "Uhádnuté správne";
 constexpr auto kWrongTip = "Uhádnuté nesprávne";
@@ -35,23 +34,7 @@ constexpr auto kWrongTip = "Uhádnuté nesprávne";
 } // namespace
 
 TStepTableModel::TStepTableModel(const TStepRows& rows, QObject* parent)
-    : QAbstractTableModel(parent), rows_(rows), shown_(static_cast<int>(rows.Count())),
-      numberFont_(NumberFont()) {}
-
-QFont TStepTableModel::NumberFont() {
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
-}
-
-void TStepTableModel::SetZoom(qreal factor) {
-    numberFont_ = NumberFont();
-    if (numberFont_.pointSizeF() > 0) {
-        numberFont_.setPointSizeF(numberFont_.pointSizeF() * factor);
-    } else {
-        numberFont_.setPixelSize(qRound(numberFont_.pixelSize() * factor));
-    }
-    if (shown_ > 0) {
-        emit dataChanged(index(0, 0), index(shown_ - 1, kStepColumns - 1), {Qt::FontRole});
-    }
+    : TNumberTableModel(kColumnSigma, parent), rows_(rows), shown_(static_cast<int>(rows.Count())) {
 }
 
 void TStepTableModel::RowsReset() {
@@ -117,10 +100,8 @@ QVariant TStepTableModel::CellData(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return FromUtf8(StepCellText(stepRow, column));
     case Qt::TextAlignmentRole:
-        return column == kColumnSigma ? int(Qt::AlignCenter)
-                                      : int(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::FontRole:
-        return numberFont_;
+        return NumberCellData(column, role);
     case kSettledPrefixRole:
         if (column == kColumnX || column == kColumnY) {
             return static_cast<int>(SettledPrefix(rows_, static_cast<std::size_t>(row), column));
@@ -145,7 +126,8 @@ QVariant TStepTableModel::SigmaData(const TStepRow& row, int role) const {
         if (mark == TGuessMark::Open) {
             return QVariant();
         }
-        return QColor(mark == TGuessMark::Right ? kRightColour : kWrongColour);
+        return TableAccent(mark == TGuessMark::Right ? TTableAccent::Right : TTableAccent::Wrong,
+                           QGuiApplication::palette());
     case Qt::ToolTipRole:
         return QString::fromUtf8(mark == TGuessMark::Open    ? kOpenTip
                                  : mark == TGuessMark::Right ? kRightTip
@@ -155,16 +137,10 @@ QVariant TStepTableModel::SigmaData(const TStepRow& row, int role) const {
     }
 }
 
-QVariant TStepTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= kStepColumns) {
-        return QAbstractTableModel::headerData(section, orientation, role);
-    }
-    switch (role) {
-    case Qt::DisplayRole:
-        return FromUtf8(StepColumnHeader(section));
-    case Qt::ToolTipRole:
-        return QString::fromUtf8(kHeaderTips[static_cast<std::size_t>(section)]);
-    default:
-        return QVariant();
-    }
+QString TStepTableModel::HeaderText(int column) const {
+    return FromUtf8(StepColumnHeader(column));
+}
+
+QString TStepTableModel::HeaderTip(int column) const {
+    return QString::fromUtf8(kHeaderTips[static_cast<std::size_t>(column)]);
 }

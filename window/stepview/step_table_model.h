@@ -1,16 +1,14 @@
 #pragma once
 
 #include "direction_quiz.h"
+#include "number_table_model.h"
 #include "step_rows.h"
-
-#include <QAbstractTableModel>
-#include <QFont>
 
 // The step table over the rows of one run (TStepRows), with the texts of step_cells.h. The
 // display text of every cell is the plain text, the one screen readers read and copies hold;
 // the x and y columns also give the length of their settled prefix (kSettledPrefixRole), which
-// TSettledDigitsDelegate marks. Numbers are right-aligned in a fixed-pitch font so that equal
-// digit positions line up from row to row.
+// TSettledDigitsDelegate marks. The font, the alignment and the header come from
+// TNumberTableModel.
 //
 // The model shows the rows it has been told of: the owner of the rows calls RowsReset after
 // Start and RowAppended after each AddStep or AddResult.
@@ -18,7 +16,7 @@
 // With a direction quiz (SetQuiz), the "smer" cell of a step whose direction is still to be
 // guessed reads "?", and a guessed one its direction with "✓" (right, in green) or "✗" (wrong,
 // in red); QuizChanged repaints the column. Copies keep the plain texts of step_cells.h.
-class TStepTableModel : public QAbstractTableModel {
+class TStepTableModel : public TNumberTableModel {
     Q_OBJECT
 
 public:
@@ -27,12 +25,6 @@ public:
     static constexpr int kSettledPrefixRole = Qt::UserRole + 1;
 
     explicit TStepTableModel(const TStepRows& rows, QObject* parent = nullptr);
-
-    // The fixed-pitch font of the cells.
-    static QFont NumberFont();
-    // The cells' font: NumberFont at the projector zoom `factor` (1 to 3).
-    QFont CellFont() const { return numberFont_; }
-    void SetZoom(qreal factor);
 
     // The rows were started afresh: the views forget every row.
     void RowsReset();
@@ -47,8 +39,10 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
+
+protected:
+    QString HeaderText(int column) const override;
+    QString HeaderTip(int column) const override;
 
 private:
     QVariant CellData(const QModelIndex& index, int role) const;
@@ -58,5 +52,4 @@ private:
     const TStepRows& rows_;
     const TDirectionQuiz* quiz_ = nullptr;
     int shown_ = 0; // the rows the views know of
-    QFont numberFont_;
 };

@@ -3,22 +3,25 @@
 #include "file_dialogs.h"
 #include "flow_layout.h"
 #include "guard.h"
+#include "number_table_view.h"
 #include "projector_zoom.h"
+#include "resize_watch.h"
 #include "settled_digits_delegate.h"
 #include "spoken_label.h"
 #include "step_cells.h"
 #include "step_export.h"
 #include "step_plot.h"
 #include "step_table_model.h"
+#include "step_view_layout.h"
 #include "ui_step_view.h"
 #include "utf8_text.h"
+#include "vector_geometry.h"
 
 #include <QAbstractButton>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QFontMetrics>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QPushButton>
@@ -27,7 +30,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTableView>
+#include <QSplitter>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -44,17 +47,10 @@ constexpr auto kTextContinue = "Pokračovať";
 // The widest text of each column, in characters of the fixed-pitch font: "výsledok"; one sign;
 // the longest shortest text of an extended value, a sign and 21 significant digits with an
 // exponent ("-1.22655225516145811394e-14"); three digits with a three-digit exponent.
-constexpr std::array<int, kStepColumns> kColumnCharacters = {8, 1, 27, 27, 27, 27, 9, 9};
-// Room beside a cell's text: the style's margins on both sides and a little air.
-constexpr int kCellPadding = 16;
-// Room above and below a row's text.
-constexpr int kRowPadding = 6;
-// The first split between the table and the chart row, in pixels of height, and between the
-// table and the vector plot's panel, in pixels of width.
-constexpr int kTableHeight = 430;
-constexpr int kChartsHeight = 200;
-constexpr int kTableWidth = 800;
-constexpr int kLessonWidth = 360;
+const std::vector<int> kColumnCharacters = {8, 1, 27, 27, 27, 27, 9, 9};
+// The table's least: "i", "smer" and one value column, and two rows.
+constexpr int kLeastColumns = kColumnAtan + 1;
+constexpr int kLeastRows = 2;
 
 void SetClipboardText(const std::string& text) {
     QGuiApplication::clipboard()->setText(FromUtf8(text));
@@ -76,10 +72,15 @@ TStepView::TStepView(const TStepRows& rows, QWidget* owner)
     ui_->Chart->SetRows(&rows_);
     ui_->Magnifier->SetRows(&rows_);
     ui_->VectorPlot->SetRows(&rows_);
-    ui_->Splitter->setSizes({kTableHeight, kChartsHeight});
-    ui_->TopSplitter->setSizes({kTableWidth, kLessonWidth});
-    // Enlarged for a projector, the buttons wrap rather than widen the window.
-    TFlowLayout::ReplaceBoxLayout(ui_->ButtonPanel);
+    // Enlarged for a projector, the buttons and the lesson's controls wrap rather than widen the
+    // window; the buttons stay below the content, in view, as wide as it.
+    TFlowLayout* buttons = TFlowLayout::ReplaceBoxLayout(ui_->ButtonPanel);
+    const QMargins content = ui_->ContentLayout->contentsMargins();
+    buttons->setContentsMargins(content.left(), 0, content.right(), content.bottom());
+    timeline_ = TFlowLayout::ReplaceBoxLayout(ui_->TimelinePanel);
+    guessing_ = TFlowLayout::ReplaceBoxLayout(ui_->GuessPanel);
+    ui_->LessonLayout->setAlignment(ui_->ControlsPanel, Qt::AlignTop);
+    WhenResized(ui_->ContentScroll->viewport(), [this] { ScheduleArrange(); });
     SetUpTable();
     SetUpShortcuts();
     zoom_ = new TProjectorZoom(this);
@@ -96,6 +97,7 @@ TStepView::TStepView(const TStepRows& rows, QWidget* owner)
     connect(ui_->GuessBox, &QCheckBox::toggled, this, &TStepView::GuessingToggled);
     connect(ui_->GuessPlusButton, &QPushButton::clicked, this, [this] { GuessPressed(+1); });
     connect(ui_->GuessMinusButton, &QPushButton::clicked, this, [this] { GuessPressed(-1); });
+    shown_.SetRowCount(static_cast<int>(rows_.Count()));
     ShowPickedStep(false);
     ui_->StepTable->setFocus();
 }
@@ -103,12 +105,13 @@ TStepView::TStepView(const TStepRows& rows, QWidget* owner)
 TStepView::~TStepView() = default;
 
 void TStepView::SetUpTable() {
-    QTableView* table = ui_->StepTable;
+    TNumberTableView* table = ui_->StepTable;
     model_ = new TStepTableModel(rows_, this);
     table->setModel(model_);
     auto* delegate = new TSettledDigitsDelegate(table);
     table->setItemDelegateForColumn(kColumnX, delegate);
     table->setItemDelegateForColumn(kColumnY, delegate);
+    table->SetColumnCharacters(kColumnCharacters);
 
     SizeTable();
     connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -119,26 +122,7 @@ void TStepView::SetUpTable() {
 // Every size is set here, from the fonts, once and at every change of the zoom: nothing is
 // measured as rows arrive.
 void TStepView::SizeTable() {
-    QTableView* table = ui_->StepTable;
-    const QFont numberFont = model_->CellFont();
-    QFont boldFont = numberFont;
-    boldFont.setBold(true);
-    const QFontMetrics plain(numberFont);
-    const QFontMetrics bold(boldFont);
-    QHeaderView* header = table->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setStretchLastSection(false);
-    for (int column = 0; column < kStepColumns; ++column) {
-        const QString widest(kColumnCharacters[static_cast<std::size_t>(column)], u'0');
-        const int text = std::max(plain.horizontalAdvance(widest), bold.horizontalAdvance(widest));
-        header->resizeSection(column,
-                              std::max(text + kCellPadding, header->sectionSizeHint(column)));
-    }
-    QHeaderView* rowHeader = table->verticalHeader();
-    const int rowHeight = std::max(plain.height(), bold.height()) + kRowPadding;
-    rowHeader->setMinimumSectionSize(rowHeight);
-    rowHeader->setDefaultSectionSize(rowHeight);
-    rowHeader->setSectionResizeMode(QHeaderView::Fixed);
+    ui_->StepTable->FitToFont(model_->CellFont());
 }
 
 void TStepView::ZoomChanged(qreal factor) {
@@ -148,6 +132,84 @@ void TStepView::ZoomChanged(qreal factor) {
         for (TStepPlot* plot : Plots()) {
             plot->SetZoom(factor);
         }
+        // Once the fonts have reached every control and the window its size.
+        ScheduleArrange();
+    });
+}
+
+void TStepView::ScheduleArrange() {
+    if (!arrangePending_) {
+        arrangePending_ = true;
+        QTimer::singleShot(0, this, [this] { Guarded([this] { Arrange(); }); });
+    }
+}
+
+// The parts' least sizes at the zoom, the room the content has, and the arrangement they give
+// (step_view_layout.h) applied to the splitters and the lesson's and the charts' rows.
+void TStepView::Arrange() {
+    arrangePending_ = false;
+    const QMargins margins = ui_->ContentLayout->contentsMargins();
+    const QSize viewport = ui_->ContentScroll->viewport()->size();
+    const TStepViewRoom room{viewport.width() - margins.left() - margins.right(),
+                             viewport.height() - margins.top() - margins.bottom()};
+    const TVectorPlot* plot = ui_->VectorPlot;
+    const int controlsSpacing = ui_->ControlsLayout->spacing();
+    const auto controlsHeight = [&](int width) {
+        return timeline_->HeightAt(width) + controlsSpacing + guessing_->HeightAt(width);
+    };
+    TStepViewParts parts;
+    parts.tableLeastWidth = ui_->StepTable->WidthFor(kLeastColumns);
+    parts.tableWholeWidth = ui_->StepTable->WidthFor();
+    parts.tableLeastHeight = ui_->StepTable->HeightFor(kLeastRows);
+    parts.plotLeastWidth = plot->minimumSizeHint().width();
+    parts.plotLeastHeight = plot->minimumSizeHint().height();
+    parts.plotAspect = RegionAspect();
+    parts.plotFixedWidth = plot->FixedWidth();
+    parts.plotFixedHeight = plot->FixedHeight();
+    parts.plotCaptionWidth = plot->CaptionWidth();
+    parts.controlsWidth = ui_->ControlsPanel->minimumSizeHint().width();
+    parts.controlsHeightBelow = ui_->LessonLayout->spacing() +
+                                controlsHeight(std::max(parts.plotLeastWidth, parts.controlsWidth));
+    parts.controlsHeightBeside = controlsHeight(parts.controlsWidth);
+    parts.chartLeastWidth = ui_->Chart->minimumSizeHint().width();
+    parts.chartLeastHeight = ui_->Chart->minimumSizeHint().height();
+    parts.magnifierLeastWidth = ui_->Magnifier->minimumSizeHint().width();
+    parts.magnifierLeastHeight = ui_->Magnifier->minimumSizeHint().height();
+    parts.gap = std::max(ui_->Splitter->handleWidth(), ui_->ContentLayout->spacing());
+    const TStepViewArrangement arranged = ArrangeStepView(room, parts);
+
+    QSplitter* top = ui_->TopSplitter;
+    top->setOrientation(arranged.stacked ? Qt::Vertical : Qt::Horizontal);
+    top->insertWidget(0,
+                      arranged.stacked ? ui_->LessonPanel : static_cast<QWidget*>(ui_->StepTable));
+    ui_->LessonLayout->setDirection(arranged.controlsBeside ? QBoxLayout::LeftToRight
+                                                            : QBoxLayout::TopToBottom);
+    ui_->ControlsPanel->setFixedWidth(arranged.controlsBeside ? parts.controlsWidth
+                                                              : QWIDGETSIZE_MAX);
+    if (!arranged.controlsBeside) {
+        ui_->ControlsPanel->setMinimumWidth(0);
+    }
+    ui_->ChartLayout->setDirection(arranged.chartsSideBySide ? QBoxLayout::LeftToRight
+                                                             : QBoxLayout::TopToBottom);
+    if (arranged.stacked) {
+        top->setSizes({arranged.lessonHeight, arranged.tableHeight});
+    } else {
+        top->setSizes({arranged.tableWidth, arranged.lessonWidth});
+    }
+    ui_->Splitter->setSizes({arranged.topHeight, arranged.chartsHeight});
+    // Where the parts need more height than the room has, the content scrolls.
+    const int height = arranged.topHeight + parts.gap + arranged.chartsHeight;
+    ui_->Content->setMinimumHeight(height > room.height ? height + margins.top() + margins.bottom()
+                                                        : 0);
+    // The table keeps the shown row in view, once it has its new size.
+    QTimer::singleShot(0, this, [this] {
+        Guarded([this] {
+            if (shown_.Picked() >= 0) {
+                ui_->StepTable->scrollTo(model_->index(shown_.Picked(), kColumnIndex));
+            } else if (followNewest_) {
+                ui_->StepTable->scrollToBottom();
+            }
+        });
     });
 }
 
@@ -193,7 +255,7 @@ void TStepView::RowsReset() {
         ui_->Chart->RowsChanged();
         ui_->Magnifier->RowsChanged();
         ui_->VectorPlot->RowsChanged();
-        picked_ = -1;
+        shown_.Reset();
         ShowPickedStep(false);
     });
 }
@@ -204,7 +266,8 @@ void TStepView::RowAppended() {
         ui_->Chart->RowsChanged();
         ui_->Magnifier->RowsChanged();
         ui_->VectorPlot->RowsChanged();
-        if (picked_ < 0) {
+        shown_.SetRowCount(static_cast<int>(rows_.Count()));
+        if (shown_.Picked() < 0) {
             ShowPickedStep(false);
         }
         // One scroll for all the rows that arrive before the event loop runs again.
@@ -253,7 +316,8 @@ void TStepView::QuizChanged() {
 void TStepView::ShowQuestion() {
     Guarded([this] {
         if (quiz_ != nullptr && quiz_->Asking()) {
-            ShowStep(quiz_->OpenStep(), true);
+            shown_.Show(quiz_->OpenStep());
+            ShowPickedStep(true);
         }
     });
 }
@@ -262,12 +326,8 @@ void TStepView::GuessPressed(int sign) {
     Guarded([this, sign] { emit DirectionGuessed(sign); });
 }
 
-int TStepView::NewestRow() const {
-    return static_cast<int>(rows_.Count()) - 1;
-}
-
 int TStepView::ShownStep() const {
-    return picked_ < 0 ? NewestRow() : std::min(picked_, NewestRow());
+    return shown_.Shown();
 }
 
 void TStepView::CopyTableClick() {
@@ -303,11 +363,9 @@ void TStepView::SpacePressed() {
 
 void TStepView::RightPressed() {
     Guarded([this] {
-        const int shown = ShownStep();
-        if (shown < NewestRow()) {
-            ShowStep(shown + 1, true);
-        } else if (paused_ && ui_->StepButton->isEnabled()) {
-            ShowStep(-1, true);
+        const bool moved = shown_.Next();
+        ShowPickedStep(true);
+        if (!moved && paused_ && ui_->StepButton->isEnabled()) {
             ui_->StepButton->click();
         }
     });
@@ -315,8 +373,9 @@ void TStepView::RightPressed() {
 
 void TStepView::LeftPressed() {
     Guarded([this] {
-        if (ShownStep() > 0) {
-            ShowStep(ShownStep() - 1, true);
+        if (shown_.Shown() > 0) {
+            shown_.Previous();
+            ShowPickedStep(true);
         }
     });
 }
@@ -324,41 +383,40 @@ void TStepView::LeftPressed() {
 void TStepView::HomePressed() {
     Guarded([this] {
         if (rows_.Count() > 0) {
-            ShowStep(0, true);
+            shown_.First();
+            ShowPickedStep(true);
         }
     });
 }
 
 void TStepView::EndPressed() {
-    Guarded([this] { ShowStep(-1, true); });
+    Guarded([this] {
+        shown_.Newest();
+        ShowPickedStep(true);
+    });
 }
 
 void TStepView::SliderMoved(int value) {
-    Guarded([this, value] { ShowStep(value, true); });
-}
-
-void TStepView::ShowStep(int index, bool selectRow) {
-    picked_ = index < 0 || index >= NewestRow() ? -1 : index;
-    if (picked_ < 0 && selectRow) {
-        followNewest_ = true;
-        ScrollToNewest();
-    }
-    ShowPickedStep(selectRow);
+    Guarded([this, value] {
+        shown_.Show(value);
+        ShowPickedStep(true);
+    });
 }
 
 // Tells every part of the view the shown row; with `selectRow`, a picked row becomes the
-// table's selection and following the newest clears it.
+// table's selection and following the newest clears it and scrolls to it.
 void TStepView::ShowPickedStep(bool selectRow) {
-    const int shown = ShownStep();
-    ui_->VectorPlot->ShowRow(picked_);
-    ui_->Magnifier->ShowRow(picked_);
-    ui_->Chart->ShowRow(picked_);
+    const int picked = shown_.Picked();
+    const int shown = shown_.Shown();
+    for (TStepPlot* plot : Plots()) {
+        plot->ShowRow(picked);
+    }
     {
         const QSignalBlocker blocker(ui_->StepSlider);
         ui_->StepSlider->setValue(std::max(shown, 0));
     }
     SetSpokenText(ui_->StepNumber, StepNumberText(rows_, shown));
-    if (picked_ >= 0) {
+    if (picked >= 0) {
         followNewest_ = false; // the picked row stays in view
     }
     if (!selectRow) {
@@ -366,11 +424,13 @@ void TStepView::ShowPickedStep(bool selectRow) {
     }
     const QScopedValueRollback selecting(selecting_, true);
     QItemSelectionModel* selection = ui_->StepTable->selectionModel();
-    if (picked_ < 0) {
+    if (picked < 0) {
         selection->clearSelection();
+        followNewest_ = true;
+        ScrollToNewest();
         return;
     }
-    const QModelIndex index = model_->index(picked_, kColumnIndex);
+    const QModelIndex index = model_->index(picked, kColumnIndex);
     selection->setCurrentIndex(index,
                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     ui_->StepTable->scrollTo(index);
@@ -405,32 +465,35 @@ void TStepView::SelectionChanged() {
         }
         const QItemSelectionModel* selection = ui_->StepTable->selectionModel();
         if (!selection->hasSelection()) {
-            picked_ = -1;
+            shown_.Newest();
             ShowPickedStep(false);
             return;
         }
         const QModelIndex current = selection->currentIndex();
         if (current.isValid() && selection->isSelected(current)) {
-            picked_ = current.row();
+            shown_.Pick(current.row());
         } else {
             const QModelIndexList selected = selection->selectedIndexes();
-            picked_ = std::min_element(selected.begin(), selected.end(),
-                                       [](const QModelIndex& a, const QModelIndex& b) {
-                                           return a.row() < b.row();
-                                       })
-                          ->row();
+            shown_.Pick(std::min_element(selected.begin(), selected.end(),
+                                         [](const QModelIndex& a, const QModelIndex& b) {
+                                             return a.row() < b.row();
+                                         })
+                            ->row());
         }
         ShowPickedStep(false);
     });
 }
 
 void TStepView::TableScrolled(int value) {
-    followNewest_ = value >= ui_->StepTable->verticalScrollBar()->maximum();
+    Guarded(
+        [this, value] { followNewest_ = value >= ui_->StepTable->verticalScrollBar()->maximum(); });
 }
 
 void TStepView::ScrollToNewest() {
-    scrollPending_ = false;
-    if (followNewest_) {
-        ui_->StepTable->scrollToBottom();
-    }
+    Guarded([this] {
+        scrollPending_ = false;
+        if (followNewest_) {
+            ui_->StepTable->scrollToBottom();
+        }
+    });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "direction_quiz.h"
+#include "shown_step.h"
 #include "step_rows.h"
 
 #include <QWidget>
@@ -8,6 +9,7 @@
 #include <vector>
 
 class IExportDialogs;
+class TFlowLayout;
 class TProjectorZoom;
 class TStepExport;
 class TStepPlot;
@@ -27,17 +29,22 @@ class TStepView;
 // reports the resulting state back through SetRunState.
 //
 // The projector zoom (projector_zoom.h) enlarges the view's texts, the table's rows and columns
-// and the plots' lines, markers and texts up to 300 %; F11 shows the view full screen.
+// and the plots' lines, markers, texts and margins up to 300 %, and the window with them; F11
+// shows the view full screen. The parts are arranged for the room the content has
+// (step_view_layout.h): the table beside the vector plot, or where the width is too small, the
+// vector plot on top with the table below; the charts below both. What the room does not hold
+// scrolls; the buttons stay below the content, in view, and wrap.
 //
 // "Uložiť obrázok…" (Ctrl+S), "Uložiť všetky kroky…" (Ctrl+Shift+S) and "Uložiť tabuľku…"
 // (Ctrl+T) save the plots of the shown step as a picture, a picture of every step, and the table
 // as CSV (step_export.h).
-// The shown step. The vector plot, the magnifier, the convergence chart's marker and the
-// timeline slider "Krok" (0 .. 54, the result row at 54) show one row: the newest as rows arrive,
-// unless the user has picked one -- with the slider, by selecting cells (their current row), or
-// with the keys below. Picked with the slider or the keys, the row is selected in the table.
-// Moving onto the newest row with the slider, the right arrow or End follows the newest again,
-// as does clearing the selection. Showing a row changes nothing but the view.
+//
+// The shown step (shown_step.h). The vector plot, the magnifier, the convergence chart's marker and
+// the timeline slider "Krok" (0 .. 54, the result row at 54) show one row: the newest as rows
+// arrive, unless the user has picked one -- with the slider, by selecting cells (their current
+// row), or with the keys below. Picked with the slider or the keys, the row is selected in the
+// table. Moving onto the newest row with the slider, the right arrow or End follows the newest
+// again, as does clearing the selection. Showing a row changes nothing but the view.
 //
 // Keys, anywhere in the window: Space presses the focused button, and elsewhere does what the
 // pause button does; the left and right arrows show the step before and after, Home step 0 and
@@ -94,6 +101,8 @@ private:
     void SizeTable();
     void SetUpShortcuts();
     void ZoomChanged(qreal factor);
+    void ScheduleArrange();
+    void Arrange();
     // The view's plots, left to right.
     std::vector<TStepPlot*> Plots() const;
 
@@ -108,11 +117,7 @@ private:
     void EndPressed();
     void SliderMoved(int value);
     void GuessPressed(int sign);
-    // Shows row `index` and picks it, or follows the newest row for -1 and an index past it;
-    // with `selectRow` the row is also made the table's selection.
-    void ShowStep(int index, bool selectRow);
     void ShowPickedStep(bool selectRow);
-    int NewestRow() const;
     void CopySelection();
     void SelectionChanged();
     void TableScrolled(int value);
@@ -122,11 +127,14 @@ private:
     const TStepRows& rows_;
     TStepTableModel* model_ = nullptr;
     TProjectorZoom* zoom_ = nullptr;
+    TFlowLayout* timeline_ = nullptr; // the slider "Krok" and the shown step's number
+    TFlowLayout* guessing_ = nullptr; // "Hádaj smer", "+", "−" and the score
+    bool arrangePending_ = false;
     std::unique_ptr<TStepExport> export_;
     const TDirectionQuiz* quiz_ = nullptr;
+    TShownStep shown_;           // the row the plots, the slider and the selection show
     bool followNewest_ = true;   // the table shows the newest row as rows arrive
     bool scrollPending_ = false; // a scroll to the newest row waits for the event loop
-    int picked_ = -1;            // the row the user picked; -1 follows the newest
     bool selecting_ = false;     // the view itself changes the table's selection
     bool paused_ = false;        // a run is going and paused
 };

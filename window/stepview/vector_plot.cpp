@@ -1,5 +1,6 @@
 #include "vector_plot.h"
 
+#include "colours.h"
 #include "plot_area.h"
 #include "step_rows.h"
 #include "vector_geometry.h"
@@ -19,7 +20,7 @@ namespace {
 constexpr QSize kDesignSize(300, 460);
 constexpr QSize kMinimumSize(160, 240);
 
-// Sizes at a zoom of 1; every one is multiplied by the zoom.
+// Sizes in design pixels (paper_plot.h).
 constexpr qreal kMargin = 6.0;
 constexpr qreal kAxisPenWidth = 1.0;
 constexpr qreal kCirclePenWidth = 1.5;
@@ -39,17 +40,16 @@ constexpr int kTurnSamples = 64;
 // The unit circle's right half, from -pi/2 to pi/2 and this far beyond, in radians.
 constexpr double kCircleOvershoot = 0.2;
 
-// The main window plot's colours, with a lighter red for the vectors already passed.
-constexpr QColor kAxisColour(150, 150, 150);
-constexpr QColor kCircleColour(0, 0, 0);
-constexpr QColor kTargetColour(0, 128, 0);
-constexpr QColor kVectorColour(255, 0, 0);
-constexpr QColor kEarlierColour(255, 170, 170);
-constexpr QColor kTurnColour(0, 70, 200);
+// The region's least height at 100 %; at a zoom it grows as the zoom does, but no more than to
+// this many times: on a projector the circle then keeps its size where the texts grow beyond.
+constexpr qreal kLeastRegionHeight = 206;
+constexpr qreal kLeastRegionGrowth = 1.7;
+constexpr int kCaptionFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 
-// The largest rectangle of the region's shape centred in `room`, less the margin.
+// The largest rectangle of the region's shape centred in `room`, less the margin at its sides and
+// bottom (the caption above has its own).
 QRectF RegionRect(const QRectF& room, qreal margin) {
-    const QRectF inner = room.adjusted(margin, margin, -margin, -margin);
+    const QRectF inner = room.adjusted(margin, 0, -margin, -margin);
     const qreal aspect = RegionAspect();
     const qreal width = std::max(0.0, std::min(inner.width(), inner.height() * aspect));
     const qreal height = width / aspect;
@@ -64,8 +64,8 @@ QPointF Origin(const QRectF& region) {
     return Pixel(region, RegionPoint(0.0L, 0.0L));
 }
 
-void DrawAxes(QPainter& painter, const QRectF& region, qreal zoom) {
-    painter.setPen(QPen(kAxisColour, kAxisPenWidth * zoom));
+void DrawAxes(QPainter& painter, const QRectF& region) {
+    painter.setPen(QPen(kAxisColour, kAxisPenWidth));
     painter.drawLine(Pixel(region, RegionPoint(kRegionLeft, 0.0L)),
                      Pixel(region, RegionPoint(kRegionRight, 0.0L)));
     painter.drawLine(Pixel(region, RegionPoint(0.0L, kRegionBottom)),
@@ -73,49 +73,48 @@ void DrawAxes(QPainter& painter, const QRectF& region, qreal zoom) {
 }
 
 // The arc of the unit circle from -pi/2 - overshoot to pi/2 + overshoot.
-void DrawCircle(QPainter& painter, const QRectF& region, qreal zoom) {
+void DrawCircle(QPainter& painter, const QRectF& region) {
     const QPointF corner = Pixel(region, RegionPoint(-1.0L, 1.0L));
     const QRectF bounds(corner, Pixel(region, RegionPoint(1.0L, -1.0L)));
     constexpr int kSixteenthsOfDegree = 16;
     const double half = (std::numbers::pi / 2 + kCircleOvershoot) * 180 / std::numbers::pi;
-    painter.setPen(QPen(kCircleColour, kCirclePenWidth * zoom));
+    painter.setPen(QPen(kCircleColour, kCirclePenWidth));
     painter.setBrush(Qt::NoBrush);
     painter.drawArc(bounds, qRound(-half * kSixteenthsOfDegree),
                     qRound(2 * half * kSixteenthsOfDegree));
 }
 
-void DrawTarget(QPainter& painter, const QRectF& region, long double theta, qreal zoom) {
+void DrawTarget(QPainter& painter, const QRectF& region, long double theta) {
     const QPointF end = Pixel(region, RegionPointAt(theta, 1.0L));
-    painter.setPen(QPen(kTargetColour, kTargetPenWidth * zoom));
+    painter.setPen(QPen(kTargetColour, kTargetPenWidth));
     painter.drawLine(Origin(region), end);
-    painter.drawText(end + QPointF(kLabelGap * zoom, -kLabelGap * zoom), QStringLiteral("θ"));
+    painter.drawText(end + QPointF(kLabelGap, -kLabelGap), QStringLiteral("θ"));
 }
 
 void DrawEarlierVectors(QPainter& painter, const QRectF& region, const TStepRows& rows,
-                        std::size_t shown, qreal zoom) {
+                        std::size_t shown) {
     QVector<QLineF> lines;
     lines.reserve(static_cast<qsizetype>(shown));
     for (std::size_t index = 0; index < shown; ++index) {
         const TStepRow& row = rows.Row(index);
         lines.append(QLineF(Origin(region), Pixel(region, RegionPoint(row.x, row.y))));
     }
-    painter.setPen(QPen(kEarlierColour, kEarlierPenWidth * zoom));
+    painter.setPen(QPen(kPassedColour, kEarlierPenWidth));
     painter.drawLines(lines); // one pass for all of them
 }
 
-void DrawVector(QPainter& painter, const QRectF& region, const TStepRow& row, qreal zoom) {
+void DrawVector(QPainter& painter, const QRectF& region, const TStepRow& row) {
     const QPointF tip = Pixel(region, RegionPoint(row.x, row.y));
-    painter.setPen(QPen(kVectorColour, kVectorPenWidth * zoom, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(kVectorColour, kVectorPenWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(Origin(region), tip);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kVectorColour);
-    painter.drawEllipse(tip, kTipRadius * zoom, kTipRadius * zoom);
+    painter.drawEllipse(tip, kTipRadius, kTipRadius);
 }
 
 // The arc from the vector's direction to the next one's, with an arrow head at its end that
 // points along the turn.
-void DrawTurn(QPainter& painter, const QRectF& region, const TStepRow& row, const TStepTurn& turn,
-              qreal zoom) {
+void DrawTurn(QPainter& painter, const QRectF& region, const TStepRow& row, const TStepTurn& turn) {
     const long double radius = kTurnRadiusShare * hypotl(row.x, row.y);
     QPolygonF arc;
     arc.reserve(kTurnSamples + 1);
@@ -123,7 +122,7 @@ void DrawTurn(QPainter& painter, const QRectF& region, const TStepRow& row, cons
         const long double angle = turn.from + (turn.to - turn.from) * k / kTurnSamples;
         arc.append(Pixel(region, RegionPointAt(angle, radius)));
     }
-    painter.setPen(QPen(kTurnColour, kTurnPenWidth * zoom, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(kTurnColour, kTurnPenWidth, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(arc);
 
@@ -132,31 +131,37 @@ void DrawTurn(QPainter& painter, const QRectF& region, const TStepRow& row, cons
     const QPointF direction(std::cos(along), -std::sin(along));
     const QPointF across(-direction.y(), direction.x());
     const QPointF end = arc.back();
-    const QPointF back = end - direction * (kArrowLength * zoom);
-    const QPolygonF head{end, back + across * (kArrowHalfWidth * zoom),
-                         back - across * (kArrowHalfWidth * zoom)};
+    const QPointF back = end - direction * kArrowLength;
+    const QPolygonF head{end, back + across * kArrowHalfWidth, back - across * kArrowHalfWidth};
     painter.setPen(Qt::NoPen);
     painter.setBrush(kTurnColour);
     painter.drawPolygon(head);
 }
 
-// The height of the caption's line above the region.
-qreal CaptionHeight(const QPainter& painter, qreal zoom) {
-    return QFontMetricsF(painter.font()).height() + 2 * kCaptionPadding * zoom;
+// The caption's box in the area's top left corner: as wide as its text, wrapped between words
+// where the area is narrower; one line high without a caption.
+QRectF CaptionBox(const QFontMetricsF& metrics, const QRectF& area, const QString& caption) {
+    const qreal width = std::max(0.0, area.width() - 3 * kCaptionPadding);
+    const QRectF text = metrics.boundingRect(QRectF(0, 0, width, 1e6), kCaptionFlags, caption);
+    return {area.left() + kCaptionPadding, area.top() + kCaptionPadding,
+            std::min(text.width(), width) + 2 * kCaptionPadding,
+            std::max(text.height(), metrics.height()) + 2 * kCaptionPadding};
 }
 
-// The caption in the widget's top left corner, on the base colour; shortened with an ellipsis
-// where the widget is narrower.
-void DrawCaption(QPainter& painter, const QRect& widget, const QString& caption, qreal zoom,
-                 const QPalette& palette) {
-    const QFontMetricsF metrics(painter.font());
-    const qreal padding = kCaptionPadding * zoom;
-    const QString text = metrics.elidedText(caption, Qt::ElideRight, widget.width() - 4 * padding);
-    const QRectF box(widget.left() + padding, widget.top() + padding,
-                     metrics.horizontalAdvance(text) + 2 * padding, metrics.height() + 2 * padding);
-    painter.fillRect(box, palette.base());
-    painter.setPen(palette.color(QPalette::Text));
-    painter.drawText(box, Qt::AlignCenter, text);
+// Above and below the region: the caption of one line with its padding, and the margin.
+qreal CaptionAndMargins(const QFontMetricsF& metrics) {
+    return metrics.height() + 3 * kCaptionPadding + kMargin;
+}
+
+// The longest caption of a run, whose one line the plot takes when it has the room.
+constexpr auto kLongestCaption = "krok 53: \u2212atan 2^-53 = \u22121.11022e-16 rad";
+
+// The caption on paper, over whatever of the circle it meets.
+void DrawCaption(QPainter& painter, const QRectF& box, const QString& caption) {
+    painter.fillRect(box, kPaper);
+    painter.setPen(kInk);
+    painter.drawText(box.adjusted(kCaptionPadding, kCaptionPadding, -kCaptionPadding, 0),
+                     kCaptionFlags, caption);
 }
 
 } // namespace
@@ -174,34 +179,53 @@ void TVectorPlot::SetDirectionHidden(std::function<bool(int)> hidden) {
 }
 
 QSize TVectorPlot::sizeHint() const {
-    return kDesignSize;
+    return ZoomedSize(kDesignSize);
 }
 
 QSize TVectorPlot::minimumSizeHint() const {
-    return kMinimumSize;
+    const qreal region = kLeastRegionHeight * std::min(Zoom(), kLeastRegionGrowth);
+    return {ZoomedSize(kMinimumSize).width(),
+            qRound(CaptionAndMargins(QFontMetricsF(font())) * Zoom() + region)};
 }
 
-void TVectorPlot::Paint(QPainter& painter) const {
-    const qreal zoom = Zoom();
+int TVectorPlot::FixedWidth() const {
+    return qRound(2 * kMargin * Zoom());
+}
+
+int TVectorPlot::CaptionWidth() const {
+    const QFontMetricsF metrics(font());
+    return qRound((metrics.horizontalAdvance(QString::fromUtf8(kLongestCaption)) +
+                   3 * kCaptionPadding) *
+                  Zoom()) +
+           1;
+}
+
+int TVectorPlot::FixedHeight() const {
+    return qRound(CaptionAndMargins(QFontMetricsF(font())) * Zoom());
+}
+
+void TVectorPlot::Paint(QPainter& painter, const QRectF& area) const {
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF region =
-        RegionRect(QRectF(rect()).adjusted(0, CaptionHeight(painter, zoom), 0, 0), kMargin * zoom);
-    DrawPlotBackground(painter, rect(), QRectF(rect()), palette());
-    DrawAxes(painter, region, zoom);
-    DrawCircle(painter, region, zoom);
     const TStepRows* rows = Rows();
-    if (rows == nullptr || rows->Count() == 0) {
+    const int shown = ShownRow();
+    const bool hidden = shown >= 0 && directionHidden_ && directionHidden_(shown);
+    const QString caption = shown >= 0 ? QString::fromStdString(TurnCaption(
+                                             rows->Row(static_cast<std::size_t>(shown)), hidden))
+                                       : QString();
+    const QRectF captionBox = CaptionBox(QFontMetricsF(painter.font()), area, caption);
+    const QRectF region =
+        RegionRect(area.adjusted(0, captionBox.bottom() - area.top(), 0, 0), kMargin);
+    DrawAxes(painter, region);
+    DrawCircle(painter, region);
+    if (shown < 0) {
         return;
     }
-    const int shown = ShownRow();
     const TStepRow& row = rows->Row(static_cast<std::size_t>(shown));
-    const bool hidden = directionHidden_ && directionHidden_(shown);
-
-    DrawTarget(painter, region, rows->Theta(), zoom);
-    DrawEarlierVectors(painter, region, *rows, static_cast<std::size_t>(shown), zoom);
-    DrawVector(painter, region, row, zoom);
+    DrawTarget(painter, region, rows->Theta());
+    DrawEarlierVectors(painter, region, *rows, static_cast<std::size_t>(shown));
+    DrawVector(painter, region, row);
     if (const auto turn = StepTurn(row); turn && !hidden) {
-        DrawTurn(painter, region, row, *turn, zoom);
+        DrawTurn(painter, region, row, *turn);
     }
-    DrawCaption(painter, rect(), QString::fromStdString(TurnCaption(row, hidden)), zoom, palette());
+    DrawCaption(painter, captionBox, caption);
 }

@@ -9,10 +9,11 @@
 // green, the vectors of the earlier steps in light red, the shown step's vector in red and its
 // turn as a blue arc with an arrow from that vector to the next, captioned with its angle
 // atan 2^-i and direction. While the shown step's direction is still to be guessed the turn is
-// left out and the caption's direction reads "?".
+// left out and the caption's direction reads "?". The caption wraps between its words where the
+// plot is narrower than its line, and the circle keeps below it the room the longest caption
+// takes, so that it stays put from step to step.
 //
-// Pens, markers and text are drawn Zoom() times their design size. SetRows, RowsChanged and
-// ShowRow come from TStepPlot.
+// SetRows, RowsChanged and ShowRow come from TStepPlot; the zoom from TPaperPlot.
 class TVectorPlot : public TStepPlot {
     Q_OBJECT
 
@@ -25,9 +26,16 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // In pixels: the room the margins take beside the circle's region (whose width over height
+    // is RegionAspect(), vector_geometry.h), and the room a caption of one line and the margins
+    // take above and below it.
+    int FixedWidth() const;
+    int FixedHeight() const;
+    // The width the longest caption takes on one line, in pixels.
+    int CaptionWidth() const;
 
 protected:
-    void Paint(QPainter& painter) const override;
+    void Paint(QPainter& painter, const QRectF& area) const override;
 
 private:
     std::function<bool(int)> directionHidden_;

@@ -81,9 +81,13 @@ QSize TFlowLayout::sizeHint() const {
             std::max(height + margins.top() + margins.bottom(), height_)};
 }
 
+int TFlowLayout::HeightAt(int width) const {
+    return const_cast<TFlowLayout*>(this)->Arrange(QRect(0, 0, width, 0), false);
+}
+
 void TFlowLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
-    const int height = Arrange(rect);
+    const int height = Arrange(rect, true);
     // The rows wrapped or joined: the layouts above make room for them (once, as the height at
     // this width no longer changes).
     if (height != height_) {
@@ -92,7 +96,7 @@ void TFlowLayout::setGeometry(const QRect& rect) {
     }
 }
 
-int TFlowLayout::Arrange(const QRect& rect) {
+int TFlowLayout::Arrange(const QRect& rect, bool place) {
     const QRect area = rect.marginsRemoved(contentsMargins());
     const int across = Gap(QStyle::PM_LayoutHorizontalSpacing);
     const int down = Gap(QStyle::PM_LayoutVerticalSpacing);
@@ -100,27 +104,38 @@ int TFlowLayout::Arrange(const QRect& rect) {
     // One row at a time: its items side by side, all as high as the highest. A row takes as
     // many items as fit at their least widths; each then gets its preferred width, or where the
     // row is too narrow for that, its least width and a share of the room left in proportion
-    // to what it lacks.
+    // to what it lacks. Room the preferred widths leave goes to the row's items that expand
+    // sideways, in equal shares.
     QList<QLayoutItem*> row;
     int rowLeast = 0;
     int rowHeight = 0;
     const auto placeRow = [&] {
+        if (!place) {
+            return;
+        }
         const int room = area.width() - across * (static_cast<int>(row.size()) - 1);
         int preferred = 0;
         int least = 0;
+        int expanding = 0;
         for (const QLayoutItem* item : row) {
             preferred += item->sizeHint().width();
             least += item->minimumSize().width();
+            expanding += (item->expandingDirections() & Qt::Horizontal) ? 1 : 0;
         }
         const int spare = std::max(0, room - least);
         const int lacking = preferred - least;
+        int extra = expanding > 0 ? std::max(0, room - preferred) : 0;
         int x = area.x();
         for (QLayoutItem* item : row) {
             const int itemLeast = item->minimumSize().width();
             const int itemLacks = item->sizeHint().width() - itemLeast;
-            const int width = preferred <= room || lacking <= 0
-                                  ? item->sizeHint().width()
-                                  : itemLeast + itemLacks * spare / lacking;
+            int width = preferred <= room || lacking <= 0 ? item->sizeHint().width()
+                                                          : itemLeast + itemLacks * spare / lacking;
+            if ((item->expandingDirections() & Qt::Horizontal) && expanding > 0) {
+                const int share = extra / expanding--;
+                width += share;
+                extra -= share;
+            }
             item->setGeometry(QRect(x, y, width, rowHeight));
             x += width + across;
         }

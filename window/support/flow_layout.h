@@ -14,10 +14,11 @@ class QLayoutItem;
 //
 // A row takes as many items as fit at their least widths; each item then gets its preferred
 // width where the row has room, else less, down to its least, and the row's height (the highest
-// hint in the row), so that boxes side by side line up. The rows are spaced by the layout's spacing
-// (the style's default where none is set). The height the rows take at the width last given becomes
-// the layout's minimum height, rather than a height-for-width, which would make every layout above
-// it ask for the preferred heights of all its other items as well.
+// hint in the row), so that boxes side by side line up. What room the row has left goes to its
+// items that expand sideways (a slider), in equal shares. The rows are spaced by the layout's
+// spacing (the style's default where none is set). The height the rows take at the width last given
+// becomes the layout's minimum height, rather than a height-for-width, which would make every
+// layout above it ask for the preferred heights of all its other items as well.
 class TFlowLayout : public QLayout {
 public:
     explicit TFlowLayout(QWidget* parent = nullptr);
@@ -37,9 +38,13 @@ public:
     QSize sizeHint() const override;
     void setGeometry(const QRect& rect) override;
 
+    // The height the rows take at `width`, margins included.
+    int HeightAt(int width) const;
+
 private:
-    // Lays the items out in `rect`; returns the height they take, margins included.
-    int Arrange(const QRect& rect);
+    // Lays the items out in `rect` (with `place`, else only measures); returns the height they
+    // take, margins included.
+    int Arrange(const QRect& rect, bool place);
     int Gap(QStyle::PixelMetric metric) const;
 
     QList<QLayoutItem*> items_;

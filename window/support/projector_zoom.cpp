@@ -1,13 +1,25 @@
 #include "projector_zoom.h"
 
 #include "guard.h"
+#include "screen_fit.h"
 
 #include <QEvent>
 #include <QKeySequence>
+#include <QScreen>
 #include <QShortcut>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+
+QFont ScaledFont(const QFont& font, qreal factor) {
+    QFont scaled = font;
+    if (font.pointSizeF() > 0) {
+        scaled.setPointSizeF(font.pointSizeF() * factor);
+    } else {
+        scaled.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * factor)));
+    }
+    return scaled;
+}
 
 TProjectorZoom::TProjectorZoom(QWidget* window)
     : QObject(window), window_(window), designFont_(window->font()) {
@@ -64,15 +76,35 @@ void TProjectorZoom::SetPercent(int percent) {
     if (percent == percent_) {
         return;
     }
-    percent_ = percent;
-    QFont font = designFont_;
-    if (designFont_.pointSizeF() > 0) {
-        font.setPointSizeF(designFont_.pointSizeF() * Factor());
-    } else {
-        font.setPixelSize(static_cast<int>(std::lround(designFont_.pixelSize() * Factor())));
+    if (percent_ == kMinimumPercent) {
+        designSize_ = window_->size();
     }
-    window_->setFont(font);
+    percent_ = percent;
+    window_->setFont(Scaled(designFont_));
     emit Changed(Factor());
+    Grow();
+}
+
+// A window in full screen or maximized keeps its size; another one grows with the zoom, as far as
+// the screen allows, and stays on the screen.
+void TProjectorZoom::Grow() {
+    const QScreen* screen = window_->screen();
+    if (screen == nullptr || window_->isFullScreen() || window_->isMaximized() ||
+        !window_->isVisible()) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    const QSize frame = window_->frameGeometry().size() - window_->size();
+    const TScreenRect area{available.x(), available.y(), available.width(), available.height()};
+    const TScreenSize size = ZoomedWindowSize({designSize_.width(), designSize_.height()}, Factor(),
+                                              {frame.width(), frame.height()}, area);
+    window_->resize(size.width, size.height);
+    const QRect placed = window_->frameGeometry();
+    const TScreenPoint at = FitFrameOnScreen(
+        {placed.x(), placed.y(), size.width + frame.width(), size.height + frame.height()}, area);
+    if (at.x != placed.x() || at.y != placed.y()) {
+        window_->move(at.x, at.y);
+    }
 }
 
 bool TProjectorZoom::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,7 @@
 #include "screen_fit.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -46,4 +47,13 @@ TScreenRect PlaceBeside(const TScreenRect& owner, TScreenSize wanted, int narrow
         return Fitted({available.x, owner.y, roomLeft, height}, available);
     }
     return Fitted({rightStart, owner.y, width, height}, available);
+}
+
+TScreenSize ZoomedWindowSize(TScreenSize atDesign, double factor, TScreenSize frame,
+                             const TScreenRect& available) {
+    const auto zoomed = [factor](int length) {
+        return static_cast<int>(std::lround(length * factor));
+    };
+    return {std::min(zoomed(atDesign.width), available.width - frame.width),
+            std::min(zoomed(atDesign.height), available.height - frame.height)};
 }

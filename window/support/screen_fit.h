@@ -51,3 +51,9 @@ inline constexpr int kGapBesideOwner = 8;
 // (FitFrameOnScreen), so it is entirely on screen.
 TScreenRect PlaceBeside(const TScreenRect& owner, TScreenSize wanted, int narrowest,
                         const TScreenRect& available);
+
+// The size inside the frame of a window zoomed by `factor` (1 to 3) from `atDesign`, its size at
+// 100 %: that size times the factor, so that every part keeps its share of the window, but no
+// larger than the available area leaves inside the frame (`frame`: the title bar and borders).
+TScreenSize ZoomedWindowSize(TScreenSize atDesign, double factor, TScreenSize frame,
+                             const TScreenRect& available);

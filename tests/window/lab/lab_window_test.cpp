@@ -1,4 +1,4 @@
-#include "bit_cell_delegate.h"
+#include "colours.h"
 #include "lab_cells.h"
 #include "lab_table_model.h"
 #include "lab_window.h"
@@ -6,12 +6,16 @@
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -121,7 +125,7 @@ TEST_F(LabWindowTest, EightBitStateMarksTheBitsItsShiftDrops) {
     // Painted: the dropped bits in their colour, the bits before them not.
     const QRect cell = table_->visualRect(table_->model()->index(3, kLabColumnXBits));
     const QImage image = table_->viewport()->grab(cell).toImage();
-    const QColor dropped = TBitCellDelegate::DroppedColour();
+    const QColor dropped = TableAccent(TTableAccent::Dropped, table_->palette());
     int droppedPixelsRight = 0;
     int droppedPixelsLeft = 0;
     for (int y = 0; y < image.height(); ++y) {
@@ -148,6 +152,61 @@ TEST_F(LabWindowTest, WrappedStateCarriesItsTooltip) {
             wrapped || tip == QString::fromUtf8("Pretečenie: výsledok sa do W bitov nezmestil");
     }
     EXPECT_TRUE(wrapped);
+}
+
+// At 300 % on a small screen the results no longer fit beside the chart: they go above it, and
+// the status line with "Kopírovať tabuľku" stays below the content, in view.
+TEST_F(LabWindowTest, AtThreeHundredPercentTheChartGoesBelowTheResults) {
+    window_->resize(1000, 700);
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    const QWidget* results = Find<QWidget>("Výsledky");
+    const QWidget* chart = Find<QWidget>("Najväčšia chyba podľa počtu krokov");
+    QCoreApplication::processEvents();
+    EXPECT_GT(chart->x(), results->x()) << "side by side at 100 %";
+    for (int step = 0; step < 8; ++step) {
+        QTest::keyClick(table_, Qt::Key_Plus, Qt::ControlModifier);
+    }
+    window_->resize(1000, 700);
+    QCoreApplication::processEvents();
+    EXPECT_GE(chart->y(), results->y() + results->height()) << "below the results";
+    const QWidget* copy = Find<QWidget>("Kopírovať tabuľku");
+    EXPECT_TRUE(
+        window_->rect().contains(QRect(copy->mapTo(window_.get(), QPoint(0, 0)), copy->size())));
+}
+
+// The texts the chart's points tell under the mouse, hovering every third pixel (a point answers
+// within 6 pixels).
+std::set<QString> PointTexts(QWidget* chart) {
+    std::set<QString> texts;
+    for (int y = 0; y < chart->height(); y += 3) {
+        for (int x = 0; x < chart->width(); x += 3) {
+            QHelpEvent hover(QEvent::ToolTip, QPoint(x, y), chart->mapToGlobal(QPoint(x, y)));
+            QCoreApplication::sendEvent(chart, &hover);
+            if (QToolTip::isVisible()) {
+                texts.insert(QToolTip::text());
+            }
+        }
+    }
+    QToolTip::hideText();
+    return texts;
+}
+
+// Fixed point 16/14: the least error, 7.83 u from n = 14; 64/63 holds no 1, and a cosine near 1
+// wraps to near -1: an error of some 1.8e19 u, told as a wrapped result.
+TEST_F(LabWindowTest, APointUnderTheMouseTellsItsStepsAndError) {
+    Click("pevná čiarka");
+    QWidget* chart = Find<QWidget>("Najväčšia chyba podľa počtu krokov");
+    const std::set<QString> fixed = PointTexts(chart);
+    EXPECT_EQ(fixed.count(QStringLiteral("n = 14: 7.83 u")), 1u);
+    EXPECT_EQ(fixed.size(), 64u) << "every n, none twice";
+    Set("Šírka slova", 64);
+    Set("Desatinné bity", 63);
+    const std::set<QString> wide = PointTexts(chart);
+    EXPECT_TRUE(std::any_of(wide.begin(), wide.end(), [](const QString& text) {
+        return text.endsWith(QString::fromUtf8(" u, výsledok pretiekol")) &&
+               text.contains(QStringLiteral("e19"));
+    }));
 }
 
 } // namespace

@@ -1,15 +1,20 @@
 #include "angle_input.h"
+#include "colours.h"
 #include "convergence_chart.h"
 #include "cordic.h"
 #include "magnifier.h"
 #include "step_rows.h"
+#include "vector_plot.h"
 
 #include <QImage>
-#include <QPalette>
 #include <QRect>
+#include <QStyle>
+#include <QStyleFactory>
 #include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <initializer_list>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -124,16 +129,15 @@ TEST(MagnifierTest, FollowsALiveRunToItsNewestRow) {
     EXPECT_NEAR(tip.centre.y(), 104.27, 1.0);
 }
 
-TEST(MagnifierTest, WideWidgetDrawsTheSquareCentredAndLeavesTheSidesEmpty) {
+TEST(MagnifierTest, WideWidgetDrawsTheSquareCentredAndLeavesTheSidesBlankPaper) {
     const TStepRows rows = RunRows(kThirtyDegrees);
     TMagnifier magnifier;
     magnifier.SetRows(&rows);
     magnifier.ShowRow(53);
     const QImage image = Paint(magnifier, QSize(400, 240));
-    const QRgb window = magnifier.palette().color(QPalette::Window).rgb();
     for (int y = 0; y < 240; ++y) {
         for (int x : {0, 40, 79, 321, 360, 399}) {
-            ASSERT_EQ(image.pixel(x, y), window) << x << ", " << y;
+            ASSERT_EQ(image.pixel(x, y), kPaper.rgb()) << x << ", " << y;
         }
     }
     const TBlob tip = FindColour(image, kTipRed, image.rect());
@@ -168,6 +172,47 @@ TEST(ConvergenceChartTest, ZeroErrorIsAHollowMarkerOnTheFloor) {
     EXPECT_GT(errorY.box.top(), 180);
     EXPECT_LE(errorY.box.width(), 8);
     EXPECT_FALSE(Near(image.pixel(errorY.box.center()), QColor(220, 100, 0), 100));
+}
+
+// Painted at its design size with the painter scaled, the vector plot at 300 % in three times
+// the room is the picture at 100 % three times as large: the red tip sits three times as far
+// from the corner and is three times as wide.
+TEST(VectorPlotTest, ContentScalesWithTheZoom) {
+    const TStepRows rows = RunRows(kThirtyDegrees);
+    TVectorPlot plot;
+    plot.SetRows(&rows);
+    plot.ShowRow(3);
+    const TBlob design = FindColour(Paint(plot, QSize(300, 460)), kTipRed, QRect(0, 0, 300, 460));
+    plot.SetZoom(3.0);
+    const TBlob zoomed = FindColour(Paint(plot, QSize(900, 1380)), kTipRed, QRect(0, 0, 900, 1380));
+    ASSERT_GT(design.count, 0);
+    EXPECT_NEAR(zoomed.centre.x(), 3 * design.centre.x() + 1, 1.5);
+    EXPECT_NEAR(zoomed.centre.y(), 3 * design.centre.y() + 1, 1.5);
+    EXPECT_NEAR(zoomed.box.width(), 3 * design.box.width(), 3);
+}
+
+// Plots are paper: under Debian's dark scheme (adwaita-qt6) they stay white with their own
+// colours, though the scheme's window and base are dark.
+TEST(PaperTest, PlotsStayWhiteUnderADarkScheme) {
+    const std::unique_ptr<QStyle> dark(QStyleFactory::create(QStringLiteral("Adwaita-Dark")));
+    ASSERT_NE(dark, nullptr) << "adwaita-qt6 is not installed";
+    const QPalette scheme = dark->standardPalette();
+    ASSERT_LT(scheme.color(QPalette::Window).lightness(), 100);
+    ASSERT_LT(scheme.color(QPalette::Base).lightness(), 100);
+    const TStepRows rows = RunRows(kThirtyDegrees);
+    TVectorPlot plot;
+    TConvergenceChart chart;
+    TMagnifier magnifier;
+    for (TStepPlot* painted : std::initializer_list<TStepPlot*>{&plot, &chart, &magnifier}) {
+        painted->setStyle(dark.get());
+        painted->setPalette(scheme);
+        painted->SetRows(&rows);
+        const QImage image = Paint(*painted, painted->sizeHint());
+        EXPECT_EQ(image.pixel(1, 1), kPaper.rgb()) << painted->accessibleName().toStdString();
+        EXPECT_EQ(image.pixel(image.width() - 2, image.height() - 2), kPaper.rgb())
+            << painted->accessibleName().toStdString();
+    }
+    EXPECT_GT(FindColour(Paint(plot, plot.sizeHint()), kTipRed, QRect(0, 0, 300, 460)).count, 0);
 }
 
 } // namespace

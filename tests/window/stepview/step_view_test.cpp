@@ -229,6 +229,33 @@ TEST_F(StepViewTest, ProjectorZoomEnlargesTheTableAndTheButtons) {
     EXPECT_EQ(Table()->columnWidth(kColumnX), xWidth);
 }
 
+// Scrolled sideways, the table keeps its column "i" over its left edge, rows in step.
+TEST_F(StepViewTest, ColumnIStaysInViewWhenTheTableScrollsSideways) {
+    Run("30");
+    view_->resize(700, 600);
+    QCoreApplication::processEvents();
+    QTableView* table = Table();
+    const auto frozen = [table] {
+        for (auto* child : table->findChildren<QTableView*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isVisible()) {
+                return child;
+            }
+        }
+        return static_cast<QTableView*>(nullptr);
+    };
+    EXPECT_EQ(frozen(), nullptr) << "at the left end the table's own column shows";
+    table->horizontalScrollBar()->setValue(table->horizontalScrollBar()->maximum());
+    table->verticalScrollBar()->setValue(table->verticalScrollBar()->maximum());
+    QCoreApplication::processEvents();
+    QTableView* column = frozen();
+    ASSERT_NE(column, nullptr);
+    EXPECT_LE(column->x(), table->frameWidth());
+    EXPECT_EQ(column->columnWidth(0), table->columnWidth(0));
+    EXPECT_TRUE(column->isColumnHidden(kColumnX));
+    const int bottom = table->viewport()->height() - 2;
+    EXPECT_EQ(column->indexAt(QPoint(5, bottom)).row(), table->indexAt(QPoint(5, bottom)).row());
+}
+
 TEST_F(StepViewTest, SpacePressesTheFocusedButton) {
     QSignalSpy pauses(view_, &TStepView::PauseToggled);
     Run("30");

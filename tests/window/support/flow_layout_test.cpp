@@ -1,6 +1,7 @@
 #include "flow_layout.h"
 
 #include <QHBoxLayout>
+#include <QSlider>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -73,6 +74,26 @@ TEST(FlowLayoutSqueezeTest, ARowTooNarrowForThePreferredWidthsSharesItsRoomBefor
     // Below 130 the two no longer fit side by side even at their least.
     flow->setGeometry(QRect(0, 0, 129, 100));
     EXPECT_EQ(right->geometry().topLeft(), QPoint(0, 40));
+}
+
+// A slider in a row with a box: the room the box leaves goes to the slider, which expands
+// sideways; measured, the rows' height at a width is the height laid out there.
+TEST(FlowLayoutExpandTest, AnExpandingItemTakesTheRowsRoomAndTheHeightIsMeasuredAhead) {
+    QWidget panel;
+    auto* flow = new TFlowLayout(&panel);
+    flow->setSpacing(10);
+    flow->setContentsMargins(0, 0, 0, 0);
+    auto* box = new QWidget;
+    box->setFixedSize(100, 30);
+    auto* slider = new QSlider(Qt::Horizontal);
+    slider->setMinimumWidth(50);
+    flow->addWidget(box);
+    flow->addWidget(slider);
+    EXPECT_EQ(flow->HeightAt(400), 30);
+    EXPECT_EQ(flow->HeightAt(120), 40 + slider->sizeHint().height());
+    flow->setGeometry(QRect(0, 0, 400, 100));
+    EXPECT_EQ(slider->geometry().left(), 110);
+    EXPECT_EQ(slider->geometry().width(), 290);
 }
 
 } // namespace

@@ -100,4 +100,17 @@ TEST_F(ProjectorZoomTest, F11TogglesFullScreenAndEscapeLeavesIt) {
     EXPECT_TRUE(window_->isVisible());
 }
 
+// The offscreen screen is 800 x 800, its frames 2 pixels wide: at 300 % the window's 900 pixels
+// of width are more than the screen holds, its 600 of height not.
+TEST_F(ProjectorZoomTest, TheWindowGrowsWithTheZoomUpToTheScreenAndBack) {
+    window_->resize(300, 200);
+    Press({kLarger, kLarger, kLarger, kLarger});
+    EXPECT_EQ(window_->size(), QSize(600, 400));
+    Press({kLarger, kLarger, kLarger, kLarger});
+    EXPECT_EQ(window_->size(), QSize(796, 600));
+    EXPECT_EQ(window_->frameGeometry().topLeft(), QPoint(0, 0)) << "kept on the screen";
+    Press({kReset});
+    EXPECT_EQ(window_->size(), QSize(300, 200));
+}
+
 } // namespace

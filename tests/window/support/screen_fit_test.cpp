@@ -10,6 +10,9 @@ void PrintTo(const TScreenRect& r, std::ostream* os) {
 void PrintTo(const TScreenPoint& p, std::ostream* os) {
     *os << "{" << p.x << ", " << p.y << "}";
 }
+void PrintTo(const TScreenSize& s, std::ostream* os) {
+    *os << "{" << s.width << ", " << s.height << "}";
+}
 
 namespace {
 
@@ -93,6 +96,27 @@ TEST(PlaceBesideTest, PutsTheStepViewWhollyOnTheScreensSchoolsHave) {
     };
     for (const TPlaceCase& c : cases) {
         EXPECT_EQ(PlaceBeside(c.owner, kStepView, kNarrowest, c.available), c.expected) << c.name;
+    }
+}
+
+struct TZoomCase {
+    const char* name;
+    double factor;
+    TScreenRect available;
+    TScreenSize expected;
+};
+
+// The step view's 1180 x 700 at 100 % in a frame of 8 x 27 pixels.
+TEST(ZoomedWindowSizeTest, GrowsWithTheZoomUpToTheScreen) {
+    const TZoomCase cases[] = {
+        {"150 % on a large screen", 1.5, {0, 0, 2560, 1440}, {1770, 1050}},
+        {"100 % keeps the size", 1.0, {0, 0, 1920, 1080}, {1180, 700}},
+        {"300 % on 1024x768: the whole screen less the frame", 3.0, {0, 0, 1024, 768}, {1016, 741}},
+        {"200 % below a panel", 2.0, {0, 32, 1366, 736}, {1358, 709}},
+    };
+    for (const TZoomCase& c : cases) {
+        EXPECT_EQ(ZoomedWindowSize({1180, 700}, c.factor, {8, 27}, c.available), c.expected)
+            << c.name;
     }
 }
 
