@@ -19,10 +19,10 @@ public:
     using TReg = std::int64_t;
 
     TFixedArithmetic(std::int32_t bits, std::int32_t fraction) : word_(bits, fraction) {
-        const TLabTables& tables = LabTables();
+        const TLabTables& tables = LabTables(TLabSystem::Circular);
         for (std::int32_t i = 0; i < kLabMaxSteps; ++i) {
             word_.Format(tables.gain[i], gain_[i]);
-            word_.Format(tables.angle[i], angle_[i]);
+            word_.Format(tables.alpha[i], angle_[i]);
         }
         piFits_ = word_.Format(kLabPi, pi_);
         halfPiFits_ = word_.Format(kLabHalfPi, halfPi_);

@@ -29,10 +29,10 @@ public:
     using TReg = T;
 
     TFloatArithmetic() {
-        const TLabTables& tables = LabTables();
+        const TLabTables& tables = LabTables(TLabSystem::Circular);
         for (std::int32_t i = 0; i < kLabMaxSteps; ++i) {
             gain_[i] = static_cast<T>(tables.gain[i]);
-            angle_[i] = static_cast<T>(tables.angle[i]);
+            angle_[i] = static_cast<T>(tables.alpha[i]);
             scale_[i] = static_cast<T>(tables.scale[i]);
         }
     }

@@ -68,6 +68,11 @@ inline constexpr std::int32_t kLabMaxSteps = 64;
 
 enum class TLabMode { Rotation, Vectoring };
 enum class TLabArithmetic { Extended, Double, Single, Fixed };
+// The coordinate system: the curve the iteration keeps (x, y) on, and what it computes.
+enum class TLabSystem { Circular, Linear, Hyperbolic };
+// How a fixed-point register shifted right by s >= 1 is rounded: toward -infinity (a plain
+// arithmetic shift), to nearest with ties toward +infinity, or to nearest with ties to even.
+enum class TLabRounding { Floor, HalfUp, HalfEven };
 
 struct TLabSetup {
     TLabMode mode = TLabMode::Rotation;
@@ -75,17 +80,26 @@ struct TLabSetup {
     std::int32_t steps = 54;        // n, 1 .. kLabMaxSteps
     std::int32_t wordBits = 16;     // W, Fixed only: 8 .. 64
     std::int32_t fractionBits = 14; // F, Fixed only: 0 .. W - 1
-    long double theta = 0;          // Rotation: the angle in radians
-    long double x0 = 1, y0 = 0;     // Vectoring: the point
+    // theta: circular rotation the angle in radians, hyperbolic rotation the argument t, linear
+    // rotation the multiplier c. x0, y0: the point of vectoring in every system; linear
+    // rotation the a and b of y = b + a c.
+    long double theta = 0;
+    long double x0 = 1, y0 = 0;
+    TLabSystem system = TLabSystem::Circular;
+    TLabRounding rounding = TLabRounding::Floor; // Fixed only
+    std::int32_t guardBits = 0;                  // G, Fixed only: 0 .. 16, W + G <= 64
 };
 
 struct TLabState {
     std::int32_t i;      // 0 .. n - 1: the state before step i's update; n: after the last
     std::int32_t sigma;  // the direction step i takes, +1 or -1; 0 on the state after the last
     long double x, y, z; // the registers' values (every format's values fit an extended)
-    std::int64_t rawX, rawY, rawZ; // Fixed: the W-bit registers as integers, sign-extended; else 0
-    bool overflow;                 // the update that produced this state wrapped a register (Fixed)
-                                   // or made one infinite (floating)
+    // Fixed: the W + G-bit registers as integers with F + G fraction bits, sign-extended; else 0
+    std::int64_t rawX, rawY, rawZ;
+    bool overflow;          // the update that produced this state wrapped a register (Fixed)
+                            // or made one infinite (floating); on the state after the last
+                            // also a result that wrapped as it left the word
+    std::int32_t shift = 0; // s, the shift step i uses; 0 on the state after the last
 };
 
 enum class TLabRefusal { None, BadSetup, OutOfDomain, DoesNotFit, Origin };
@@ -94,12 +108,23 @@ struct TLabRun {
     TLabRefusal refusal;
     bool folded;                         // the input was folded into the inner quadrants
     std::vector<TLabState> states;       // n + 1 states; empty when refused
-    long double first, second;           // Rotation: cos, sin; Vectoring: angle, length
+    // circular rotation cos, sin; circular vectoring angle, length; linear rotation b + a c, a;
+    // linear vectoring y0 / x0, x0; hyperbolic rotation cosh, sinh; hyperbolic vectoring
+    // atanh(y0 / x0), sqrt(x0^2 - y0^2)
+    long double first, second;
     long double exactFirst, exactSecond; // the exact values of the same functions
     long double unit;                    // u, the unit the errors are counted in
+    bool converges = false;       // the input lies within what the n steps reach (LabReach)
+    long double third = 0;        // Hyperbolic rotation: exp = first + second, in the format
+    long double exactThird = 0;   // Hyperbolic rotation: the exact exp; else 0
 };
 
 TLabRun LabRun(const TLabSetup& setup);
+
+// R_n, the sum of the n steps' constants alpha_0 + ... + alpha_{n-1} in extended: how far
+// from its start z (rotation) or its angle, quotient or atanh (vectoring) a run of n steps
+// reaches. 0 for n outside 1 .. kLabMaxSteps.
+long double LabReach(TLabSystem system, std::int32_t steps);
 
 // The largest error of a sweep, in units u, for n = 1 .. kLabMaxSteps (element n - 1).
 using TLabSweep = std::array<long double, kLabMaxSteps>;
