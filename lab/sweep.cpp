@@ -16,6 +16,11 @@ long double SweepValue(long double from, long double width, std::int32_t k) {
                       static_cast<long double>(kSweepIntervals);
 }
 
+// The larger of a and b, b where a is NaN, as fmaxl gives it but inline.
+long double Larger(long double a, long double b) {
+    return a < b || std::isnan(a) ? b : a;
+}
+
 struct TSweepInput {
     long double theta = 0, x0 = 0, y0 = 0;
 };
@@ -58,12 +63,12 @@ template <TLabSystem S, TLabMode M, class A> TLabSweep SweepIn(const A& a, const
         const bool third =
             S == TLabSystem::Hyperbolic && M == TLabMode::Rotation && a.Holds(expected.third);
         const auto keep = [&](std::int32_t n, const TLabResults<A>& results) {
-            long double e = fmaxl(fabsl(a.OutValue(results.first) - expected.first),
-                                  fabsl(a.OutValue(results.second) - expected.second));
+            long double e = Larger(fabsl(a.OutValue(results.first) - expected.first),
+                                   fabsl(a.OutValue(results.second) - expected.second));
             if (third) {
-                e = fmaxl(e, fabsl(a.OutValue(results.third) - expected.third));
+                e = Larger(e, fabsl(a.OutValue(results.third) - expected.third));
             }
-            worst[n - 1] = fmaxl(worst[n - 1], e);
+            worst[n - 1] = Larger(worst[n - 1], e);
         };
         if constexpr (M == TLabMode::Vectoring || S == TLabSystem::Linear) {
             // The start does not depend on n: the run of n steps is the first n steps of the
@@ -95,7 +100,7 @@ TLabSweep LabSweep(const TLabSetup& setup) {
     if (!LabSetupValid(setup, false)) {
         return {};
     }
-    return LabDispatch(setup, [&](const auto& a, auto system, auto mode) {
+    return LabDispatch(setup, {1, kLabMaxSteps}, [&](const auto& a, auto system, auto mode) {
         return SweepIn<decltype(system)::value, decltype(mode)::value>(a, setup);
     });
 }
