@@ -16,8 +16,7 @@ template <TLabMode M> using TLabModeTag = std::integral_constant<TLabMode, M>;
 // visit(a, TLabSystemTag<S>{}, TLabModeTag<M>{}) with the setup's arithmetic a, prepared for
 // the step counts `counts`; the setup is valid (LabSetupValid). Every call returns the same type.
 template <TLabSystem S, TLabMode M, class Visit>
-decltype(auto) LabDispatchArithmetic(const TLabSetup& setup, TLabStepCounts counts,
-                                     Visit&& visit) {
+decltype(auto) LabDispatchArithmetic(const TLabSetup& setup, TLabStepCounts counts, Visit&& visit) {
     const TLabTables& tables = LabTables(S);
     const TLabSystemTag<S> system;
     const TLabModeTag<M> mode;

@@ -43,6 +43,6 @@ public:
 private:
     static long double Rounded(mpfr_t v) { return mpfr_get_ld(v, MPFR_RNDN); }
 
-    mpfr_t a_, b_, c_;                // kLabExactBits: the inputs and intermediate values
-    mpfr_t first_, second_, third_;   // 64 bits, extended's significand: the results
+    mpfr_t a_, b_, c_;              // kLabExactBits: the inputs and intermediate values
+    mpfr_t first_, second_, third_; // 64 bits, extended's significand: the results
 };

@@ -84,9 +84,7 @@ public:
     static bool Exceeds(TReg x, TReg y) { return TWide{x} > y && TWide{x} > -TWide{y}; }
 
     TReg Add(TReg a, TReg b, bool& wrapped) const { return inner_.Wrap(TSum{a} + b, wrapped); }
-    TReg Subtract(TReg a, TReg b, bool& wrapped) const {
-        return inner_.Wrap(TSum{a} - b, wrapped);
-    }
+    TReg Subtract(TReg a, TReg b, bool& wrapped) const { return inner_.Wrap(TSum{a} - b, wrapped); }
     TReg Negate(TReg v, bool& wrapped) const { return inner_.Wrap(-TSum{v}, wrapped); }
 
     // The results: exact in 128 bits until they leave the internal word.

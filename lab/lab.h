@@ -106,17 +106,17 @@ enum class TLabRefusal { None, BadSetup, OutOfDomain, DoesNotFit, Origin };
 
 struct TLabRun {
     TLabRefusal refusal;
-    bool folded;                         // the input was folded into the inner quadrants
-    std::vector<TLabState> states;       // n + 1 states; empty when refused
+    bool folded;                   // the input was folded into the inner quadrants
+    std::vector<TLabState> states; // n + 1 states; empty when refused
     // circular rotation cos, sin; circular vectoring angle, length; linear rotation b + a c, a;
     // linear vectoring y0 / x0, x0; hyperbolic rotation cosh, sinh; hyperbolic vectoring
     // atanh(y0 / x0), sqrt(x0^2 - y0^2)
     long double first, second;
     long double exactFirst, exactSecond; // the exact values of the same functions
     long double unit;                    // u, the unit the errors are counted in
-    bool converges = false;       // the input lies within what the n steps reach (LabReach)
-    long double third = 0;        // Hyperbolic rotation: exp = first + second, in the format
-    long double exactThird = 0;   // Hyperbolic rotation: the exact exp; else 0
+    bool converges = false;              // the input lies within what the n steps reach (LabReach)
+    long double third = 0;               // Hyperbolic rotation: exp = first + second, in the format
+    long double exactThird = 0;          // Hyperbolic rotation: the exact exp; else 0
 };
 
 TLabRun LabRun(const TLabSetup& setup);

@@ -12,8 +12,7 @@ constexpr std::int32_t kSweepIntervals = 1000; // 1,001 inputs, both ends includ
 // The k-th of 1,001 evenly spaced values from `from` to -from, left to right in extended:
 // from + (width k) / 1000.
 long double SweepValue(long double from, long double width, std::int32_t k) {
-    return from + (width * static_cast<long double>(k)) /
-                      static_cast<long double>(kSweepIntervals);
+    return from + (width * static_cast<long double>(k)) / static_cast<long double>(kSweepIntervals);
 }
 
 // The larger of a and b, b where a is NaN, as fmaxl gives it but inline.
