@@ -15,9 +15,12 @@ long double SweepValue(long double from, long double width, std::int32_t k) {
     return from + (width * static_cast<long double>(k)) / static_cast<long double>(kSweepIntervals);
 }
 
-// The larger of a and b, b where a is NaN, as fmaxl gives it but inline.
-long double Larger(long double a, long double b) {
-    return a < b || std::isnan(a) ? b : a;
+// worst = max(worst, |value - exact|), passing over a NaN as fmaxl does, but inline.
+void KeepLarger(long double& worst, long double value, long double exact) {
+    const long double e = fabsl(value - exact);
+    if (e > worst) {
+        worst = e;
+    }
 }
 
 struct TSweepInput {
@@ -62,12 +65,14 @@ template <TLabSystem S, TLabMode M, class A> TLabSweep SweepIn(const A& a, const
         const bool third =
             S == TLabSystem::Hyperbolic && M == TLabMode::Rotation && a.Holds(expected.third);
         const auto keep = [&](std::int32_t n, const TLabResults<A>& results) {
-            long double e = Larger(fabsl(a.OutValue(results.first) - expected.first),
-                                   fabsl(a.OutValue(results.second) - expected.second));
-            if (third) {
-                e = Larger(e, fabsl(a.OutValue(results.third) - expected.third));
+            KeepLarger(worst[n - 1], a.OutValue(results.first), expected.first);
+            // The linear second is x0 as held, its error 0.
+            if constexpr (S != TLabSystem::Linear) {
+                KeepLarger(worst[n - 1], a.OutValue(results.second), expected.second);
             }
-            worst[n - 1] = Larger(worst[n - 1], e);
+            if (third) {
+                KeepLarger(worst[n - 1], a.OutValue(results.third), expected.third);
+            }
         };
         if constexpr (M == TLabMode::Vectoring || S == TLabSystem::Linear) {
             // The start does not depend on n: the run of n steps is the first n steps of the
