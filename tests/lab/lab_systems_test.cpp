@@ -23,6 +23,16 @@ void ExpectShown(long double error, const char* shown, const char* name) {
     }
 }
 
+// A case's results to the last bit and its errors as the window shows them.
+template <class Case> void ExpectResults(const TLabRun& run, const Case& c) {
+    ExpectResult(run.first, c.first, "first");
+    ExpectResult(run.second, c.second, "second");
+    ExpectResult(run.third, c.third, "third");
+    ExpectShown(ErrorFirst(run), c.errorFirst, "first");
+    ExpectShown(ErrorSecond(run), c.errorSecond, "second");
+    ExpectShown(ErrorThird(run), c.errorThird, "third");
+}
+
 // K'_n is the start of hyperbolic rotation; R_n the sum of the step constants.
 TEST(GainAndReachTest, HyperbolicGainsAndTheReachOfEachSystem) {
     for (const auto& [steps, gain] : {std::pair{1, 1.154700538379251529L},
@@ -83,7 +93,7 @@ TEST(GainAndReachTest, ConvergesWithinTheReach) {
     EXPECT_EQ(Shown(ErrorFirst(beyond)), "1.08e+18");
 }
 
-// The floating formats' results to the last bit, and their errors as the window shows them.
+// The floating formats' results.
 struct FloatCase {
     const char* name;
     TLabSetup setup;
@@ -100,12 +110,7 @@ TEST_P(FloatSystemTest, GivesTheseResults) {
     ASSERT_EQ(run.refusal, TLabRefusal::None);
     EXPECT_TRUE(run.converges);
     EXPECT_EQ(run.folded, c.folded);
-    ExpectResult(run.first, c.first, "first");
-    ExpectResult(run.second, c.second, "second");
-    ExpectResult(run.third, c.third, "third");
-    ExpectShown(ErrorFirst(run), c.errorFirst, "first");
-    ExpectShown(ErrorSecond(run), c.errorSecond, "second");
-    ExpectShown(ErrorThird(run), c.errorThird, "third");
+    ExpectResults(run, c);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -158,13 +163,8 @@ TEST_P(FixedSystemTest, GivesTheseStatesAndResults) {
     const TLabRun run = LabRun(c.setup);
     ASSERT_EQ(run.refusal, TLabRefusal::None);
     EXPECT_EQ(RegistersWithShift(run, c.states.size()), c.states);
-    ExpectResult(run.first, c.first, "first");
-    ExpectResult(run.second, c.second, "second");
-    ExpectResult(run.third, c.third, "third");
+    ExpectResults(run, c);
     ExpectResult(run.exactFirst, c.exactFirst, "exactFirst");
-    ExpectShown(ErrorFirst(run), c.errorFirst, "first");
-    ExpectShown(ErrorSecond(run), c.errorSecond, "second");
-    ExpectShown(ErrorThird(run), c.errorThird, "third");
     EXPECT_EQ(run.unit, ldexpl(1, -c.setup.fractionBits));
 }
 
