@@ -48,7 +48,7 @@ public:
     long double Largest() const;
     // The low W bits of v, sign-extended; `wrapped` is set when that changed v. V is
     // std::int64_t or TWide.
-    template <class V> std::int64_t Wrap(V v, bool& wrapped) const {
+    template <class V> [[gnu::always_inline]] std::int64_t Wrap(V v, bool& wrapped) const {
         const auto low = static_cast<std::uint64_t>(v);
         // Modular conversion to signed (C++20), then an arithmetic shift back: sign extension.
         const auto r = static_cast<std::int64_t>(low << unused_) >> unused_;

@@ -21,7 +21,9 @@ struct TRoundedShift {
     std::int64_t bias = 0;
     std::int64_t parity = 0;
 
-    template <class T> T Of(T r) const { return (r + bias + ((r >> s) & parity)) >> s; }
+    template <class T> [[gnu::always_inline]] T Of(T r) const {
+        return (r + bias + ((r >> s) & parity)) >> s;
+    }
 };
 
 // 0 <= s <= 63.
