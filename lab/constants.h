@@ -1,7 +1,7 @@
 #pragma once
 
 // The constants of the laboratory's CORDIC, all in x87 extended precision. Each arithmetic
-// brings them into its own format once per run or sweep (see float_format.h, fixed_word.h).
+// brings them into its own format once per run or sweep (see float_format.h, fixed_format.h).
 
 #include "lab.h"
 
@@ -15,16 +15,29 @@ inline constexpr long double kLabPi = 0xC.90FDAA22168C235p-2L;
 // pi/2 in extended, exactly kLabPi / 2: 1.57079632679489661926...
 inline constexpr long double kLabHalfPi = 0xC.90FDAA22168C235p-3L;
 
-// The tables every arithmetic starts from, computed once per process.
+// The tables of one system, every one computed once per process.
 struct TLabTables {
-    // gain[n - 1] = K_n = CordicGain(n - 1): the core's own product of 1 / sqrt(1 + 2^-2k),
-    // k = 0 .. n - 1, so that 54 steps start from exactly the main window's gain.
-    std::array<long double, kLabMaxSteps> gain;
-    // angle[i] = atanl(2^-i): 0.78539816339744830963 for i = 0, then 2^-i to extended
-    // precision from i = 32 on (atan t = t - t^3/3 + ..., and t^3/3 < 2^-65 t there).
-    std::array<long double, kLabMaxSteps> angle;
-    // scale[i] = 2^-i, exact.
+    // shift[i] = s_i, the shift of step i: i, or for the hyperbolic system 1, 2, 3, 4, 4, 5, ...,
+    // 13, 13, 14, ..., 40, 40, 41, ... (each repeated shift 3k + 1 of the one before).
+    std::array<std::int32_t, kLabMaxSteps> shift;
+    // scale[i] = 2^-s_i, exact.
     std::array<long double, kLabMaxSteps> scale;
+    // alpha[i], the step's constant: atanl(2^-i), 2^-i, or atanhl(2^-s_i).
+    std::array<long double, kLabMaxSteps> alpha;
+    // gain[n - 1] = K_n, the factor that undoes n steps' change of length in advance: circular
+    // CordicGain(n - 1), the core's own product of 1 / sqrt(1 + 2^-2k), so that 54 steps start
+    // from exactly the main window's gain; hyperbolic the same product of 1 / sqrt(1 - 2^-2s_k);
+    // linear 1 (its steps leave x as it is).
+    std::array<long double, kLabMaxSteps> gain;
+    // reach[n - 1] = R_n = alpha[0] + ... + alpha[n - 1], summed in this order.
+    std::array<long double, kLabMaxSteps> reach;
 };
 
-const TLabTables& LabTables();
+const TLabTables& LabTables(TLabSystem system);
+
+// The step counts n an arithmetic brings the constants into its format for, first .. last
+// (1 <= first <= last <= kLabMaxSteps): a run needs its own n, a sweep every n.
+struct TLabStepCounts {
+    std::int32_t first;
+    std::int32_t last;
+};
