@@ -33,7 +33,7 @@ namespace {
 // value's longest shortest text, a sign and 21 digits with an exponent.
 constexpr int kValueCharacters = 27;
 constexpr std::array<int, kLabFloatColumns> kColumnCharacters = {
-    3, 4, kValueCharacters, kValueCharacters, kValueCharacters};
+    3, 4, 5, kValueCharacters, kValueCharacters, kValueCharacters};
 // Room beside a cell's text: the style's margins on both sides and a little air.
 constexpr int kCellPadding = 16;
 constexpr int kRowPadding = 6;
@@ -236,9 +236,9 @@ void TLabWindow::ShowResults(const TLabRun& run, const TLabSetup& setup) {
         SetSpokenText(error, FromUtf8(LabErrorLine(result, exactValue, run.unit)));
     };
     show(ui_->FirstName, ui_->FirstValue, ui_->FirstExact, ui_->FirstError,
-         LabFirstName(setup.mode), run.first, run.exactFirst);
+         LabFirstName(setup), run.first, run.exactFirst);
     show(ui_->SecondName, ui_->SecondValue, ui_->SecondExact, ui_->SecondError,
-         LabSecondName(setup.mode), run.second, run.exactSecond);
+         LabSecondName(setup), run.second, run.exactSecond);
     SetSpokenText(ui_->UnitText, FromUtf8(LabUnitText(setup)));
 }
 
