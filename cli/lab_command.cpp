@@ -92,13 +92,10 @@ public:
         setup.mode = Word("mode", kLabModeWords, setup.mode);
         setup.arithmetic = Word("arithmetic", kLabArithmeticWords, setup.arithmetic);
         command.format = Word("format", kLabFormatWords, command.format);
-        if (setup.arithmetic == TLabArithmetic::Fixed) {
-            setup.rounding = Word("rounding", kLabRoundingWords, setup.rounding);
-            setup.wordBits = Count("word", TLabCount::WordBits, setup.wordBits, setup);
-            setup.fractionBits =
-                Count("fraction", TLabCount::FractionBits, setup.fractionBits, setup);
-            setup.guardBits = Count("guard", TLabCount::GuardBits, setup.guardBits, setup);
-        }
+        setup.rounding = Word("rounding", kLabRoundingWords, setup.rounding);
+        setup.wordBits = Count("word", TLabCount::WordBits, setup.wordBits, setup);
+        setup.fractionBits = Count("fraction", TLabCount::FractionBits, setup.fractionBits, setup);
+        setup.guardBits = Count("guard", TLabCount::GuardBits, setup.guardBits, setup);
         setup.steps = Count("steps", TLabCount::Steps, setup.steps, setup);
 
         command.degrees = IsSet("degrees");
@@ -143,15 +140,17 @@ private:
         throw TRefused{"Voľba --" + std::string(name) + " musí byť " + list};
     }
 
-    // A whole-number setting, checked against its range in `setup` (F's depends on W).
+    // A whole-number setting, checked against its range in `setup` (F's depends on W) where it
+    // is given or read.
     std::int32_t Count(const char* name, TLabCount count, std::int32_t fallback,
                        const TLabSetup& setup) const {
+        const bool read = count == TLabCount::Steps || setup.arithmetic == TLabArithmetic::Fixed;
         const std::optional<std::int32_t> value =
             IsSet(name) ? ReadLabCount(Value(name)) : fallback;
         if (!value) {
             throw TRefused{NotAWholeNumberText(count)};
         }
-        if (!LabCountInRange(count, *value, setup)) {
+        if ((IsSet(name) || read) && !LabCountInRange(count, *value, setup)) {
             throw TRefused{LabCountRangeText(count, setup)};
         }
         return *value;

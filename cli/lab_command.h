@@ -14,8 +14,8 @@
 // (lab_input.h): a decimal point or comma, degrees converted as the main window converts them.
 //
 // Defaults are the laboratory's: circular rotation of 30 degrees in 54 steps of extended
-// arithmetic; fixed point 16/14, rounding floor, no guard bits; the point (1, 0). W, F and G
-// are read and checked only for fixed point, which alone uses them.
+// arithmetic; fixed point 16/14, rounding floor, no guard bits; the point (1, 0). Every value
+// given is checked; the defaults of W, F and G only for fixed point, which alone reads them.
 //
 // Every refusal is one Slovak line, the window's where the window has one ("Počet krokov je od 1
 // do 64", "Uhol nie je číslo"): an unknown option, an option without its value or a switch

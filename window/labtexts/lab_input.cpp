@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
 
 namespace {
 
@@ -89,8 +90,11 @@ std::optional<std::int32_t> ReadLabCount(std::string_view text) {
     }
     std::int32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+    if (text.empty() || end != text.data() + text.size()) {
         return std::nullopt;
+    }
+    if (error == std::errc::result_out_of_range) {
+        return text.front() == '-' ? INT32_MIN : INT32_MAX;
     }
     return value;
 }

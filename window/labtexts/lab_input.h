@@ -28,7 +28,7 @@ std::string NotANumberText(std::string_view field);
 enum class TLabCount { Steps, WordBits, FractionBits, GuardBits };
 
 // A whole number: optional blanks around an optional sign and decimal digits; nothing for any
-// other text or a number beyond 32 bits.
+// other text. A number beyond 32 bits reads as the nearer 32-bit bound, which no range holds.
 std::optional<std::int32_t> ReadLabCount(std::string_view text);
 // Whether `value` lies in the range of `count` for `setup`'s word width W.
 bool LabCountInRange(TLabCount count, std::int32_t value, const TLabSetup& setup);

@@ -63,11 +63,28 @@ std::string SignificantText(long double value, int digits) {
     const std::string scientific = Format(value, std::chars_format::scientific, digits - 1);
     const std::size_t e = scientific.find('e');
     const int exponent = std::atoi(scientific.c_str() + e + 1);
-    if (exponent >= kLowestPlain && exponent <= digits) {
-        const int decimals = exponent >= digits - 1 ? 0 : digits - 1 - exponent;
-        return Format(value, std::chars_format::fixed, decimals);
+    if (exponent < kLowestPlain || exponent > digits) {
+        return scientific.substr(0, e) + "e" + std::to_string(exponent);
     }
-    return scientific.substr(0, e) + "e" + std::to_string(exponent);
+    if (exponent == digits) {
+        // One integer digit more than the rounding kept: the value rounded to an integer.
+        return Format(value, std::chars_format::fixed, 0);
+    }
+    // The same digits in plain decimals, the point moved by the exponent.
+    std::string significand;
+    for (const char c : scientific.substr(0, e)) {
+        if (c >= '0' && c <= '9') {
+            significand += c;
+        }
+    }
+    const std::string sign = value < 0 ? "-" : "";
+    if (exponent < 0) {
+        return sign + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') +
+               significand;
+    }
+    const auto integers = static_cast<std::size_t>(exponent) + 1;
+    const std::string fraction = significand.substr(integers);
+    return sign + significand.substr(0, integers) + (fraction.empty() ? "" : "." + fraction);
 }
 
 std::string ThreeDigits(long double value) {

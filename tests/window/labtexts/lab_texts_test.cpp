@@ -137,7 +137,8 @@ TEST(ReadLabCountTest, WholeNumbersAndTheRangesOfTheirSpinBoxes) {
     EXPECT_EQ(ReadLabCount(" 14 "), 14);
     EXPECT_EQ(ReadLabCount("+3"), 3);
     EXPECT_EQ(ReadLabCount("-2"), -2);
-    for (const char* refused : {"", "14.5", "1e2", "+-3", "0x10", "99999999999", "14 bitov"}) {
+    EXPECT_EQ(ReadLabCount("99999999999"), INT32_MAX);
+    for (const char* refused : {"", "14.5", "1e2", "+-3", "0x10", "14 bitov"}) {
         EXPECT_EQ(ReadLabCount(refused), std::nullopt) << refused;
     }
     TLabSetup setup;
