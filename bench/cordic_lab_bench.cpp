@@ -28,7 +28,8 @@ constexpr int kAngles = 100000;
 constexpr std::int32_t kSteps = 16;
 
 std::filesystem::path Folder() {
-    return std::filesystem::temp_directory_path() / ("cordic-lab-bench-" + std::to_string(getpid()));
+    return std::filesystem::temp_directory_path() /
+           ("cordic-lab-bench-" + std::to_string(getpid()));
 }
 
 // The angles in radians across -1.5 .. 1.5, each written with ten decimals.
@@ -49,8 +50,9 @@ bool RunProgram(const std::filesystem::path& input, const std::filesystem::path&
     posix_spawn_file_actions_addopen(&files, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, output.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const char* arguments[] = {CORDIC_LAB_PROGRAM, "--arithmetic", "fixed", "--steps", "16",
-                               "--inputs", "-", "--results", "--hex", nullptr};
+    const char* arguments[] = {
+        CORDIC_LAB_PROGRAM, "--arithmetic", "fixed", "--steps", "16", "--inputs", "-",
+        "--results",        "--hex",        nullptr};
     pid_t child = 0;
     const int spawned = posix_spawn(&child, CORDIC_LAB_PROGRAM, &files, nullptr,
                                     const_cast<char**>(arguments), environ);
@@ -85,7 +87,8 @@ int Mismatches(const std::vector<std::string>& angles, const std::filesystem::pa
         }
         setup.theta = ReadLabAngle(angle, false).value();
         const TLabRun run = LabRun(setup);
-        const bool same = cells.size() == 8 && std::stol(cells[1], nullptr, 16) == Register(run.first) &&
+        const bool same = cells.size() == 8 &&
+                          std::stol(cells[1], nullptr, 16) == Register(run.first) &&
                           std::stol(cells[5], nullptr, 16) == Register(run.second);
         mismatches += same ? 0 : 1;
     }

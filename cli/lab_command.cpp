@@ -61,8 +61,8 @@ class TReader {
 public:
     explicit TReader(const std::vector<std::string>& arguments) {
         for (const char* name : kValueOptions) {
-            parser_.addOption(QCommandLineOption(QString::fromLatin1(name), QString(),
-                                                 QStringLiteral("value")));
+            parser_.addOption(
+                QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
         }
         for (const char* name : kSwitches) {
             parser_.addOption(QCommandLineOption(QString::fromLatin1(name)));

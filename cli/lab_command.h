@@ -27,11 +27,11 @@ enum class TLabFormat { Tsv, Csv, Json };
 
 struct TLabCommand {
     TLabSetup setup;
-    bool degrees = false;           // --theta and the inputs file's angles count degrees
+    bool degrees = false; // --theta and the inputs file's angles count degrees
     TLabFormat format = TLabFormat::Tsv;
-    bool results = false;           // only the results
-    bool hex = false;               // fixed-point registers and results in hexadecimal
-    bool sweep = false;             // the largest error for n = 1 .. 64
+    bool results = false;              // only the results
+    bool hex = false;                  // fixed-point registers and results in hexadecimal
+    bool sweep = false;                // the largest error for n = 1 .. 64
     std::optional<std::string> inputs; // a file of inputs, "-" for standard input
     bool help = false;
     bool version = false;

@@ -96,8 +96,8 @@ TLabInputsOutcome RunLabInputs(std::istream& in, const TLabCommand& command,
         const TLabRun run = LabRun(*reading.setup);
         if (run.refusal != TLabRefusal::None) {
             outcome.allAccepted = false;
-            out << printer.Refused(number, LabRefusalText(run.refusal, *reading.setup,
-                                                          command.degrees),
+            out << printer.Refused(number,
+                                   LabRefusalText(run.refusal, *reading.setup, command.degrees),
                                    &run, *reading.setup);
             continue;
         }

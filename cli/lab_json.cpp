@@ -149,8 +149,7 @@ std::string LabJsonRun(const TLabRun& run, const TLabSetup& setup, bool withStat
             std::string object = "{" + Member("name", String(result.name));
             object += "," + Member("value", ResultValue(result.value, setup, hex));
             object += "," + Member("exact", String(FloatToStr(result.exact)));
-            object += "," + Member("error_u",
-                                   ErrorNumber(LabErrorUnits(result, run.unit)));
+            object += "," + Member("error_u", ErrorNumber(LabErrorUnits(result, run.unit)));
             results += (results.empty() ? "" : ",") + object + "}";
         }
     }

@@ -28,8 +28,7 @@ int Finish(std::ostream& out, std::ostream& err, int status) {
     return out ? status : Fail(err, "Výstup sa nedá zapísať");
 }
 
-int RunInputs(const TLabCommand& command, std::istream& in, std::ostream& out,
-              std::ostream& err) {
+int RunInputs(const TLabCommand& command, std::istream& in, std::ostream& out, std::ostream& err) {
     const std::string& path = *command.inputs;
     std::ifstream file;
     if (path != "-") {

@@ -28,8 +28,7 @@ std::string LabHexText(std::int64_t raw, std::int32_t bits) {
 }
 
 std::string LabResultHex(long double value, const TLabSetup& setup) {
-    return LabHexText(static_cast<std::int64_t>(ldexpl(value, setup.fractionBits)),
-                      setup.wordBits);
+    return LabHexText(static_cast<std::int64_t>(ldexpl(value, setup.fractionBits)), setup.wordBits);
 }
 
 long double LabErrorUnits(const TLabResult& result, long double unit) {

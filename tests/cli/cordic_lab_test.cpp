@@ -110,10 +110,9 @@ TEST(CordicLabTest, SweepGivesTheLargestErrorForEveryStepCount) {
 TEST(CordicLabTest, ValuesFollowTheirOptionOrAnEqualsSign) {
     const std::string expected = "uhol\t-2.2142974355881810066\t-2.214297435588181006\t6.00000\n"
                                  "dĺžka\t5.0000000000000000013\t5\t12.0000\n";
-    EXPECT_EQ(Invoke({"--mode", "vectoring", "--x", "-3", "--y", "-4", "--steps", "64",
-                      "--results"})
-                  .out,
-              expected);
+    EXPECT_EQ(
+        Invoke({"--mode", "vectoring", "--x", "-3", "--y", "-4", "--steps", "64", "--results"}).out,
+        expected);
     EXPECT_EQ(Invoke({"--mode=vectoring", "--x=-3", "--y=-4,0", "--steps=64", "--results"}).out,
               expected);
 }
@@ -131,10 +130,11 @@ TEST(CordicLabTest, InputsGiveARowPerLineAndMarkEachRefusedLine) {
                        "# riadok 5: Uhol nie je číslo\n"
                        "# riadok 6: Uhol musí byť od −180° do 180°\n");
     const std::string json = Invoke({"--inputs", "-", "--format", "json"}, "0.5\n4\n").out;
-    EXPECT_NE(json.find("\n# riadok 2: Uhol musí byť od −π do π\n"
-                        R"({"setup":{"system":"circular","mode":"rotation","arithmetic":"extended",)"
-                        R"("steps":54,"theta":"4","x":"1","y":"0"},"refusal":"OutOfDomain",)"),
-              std::string::npos);
+    EXPECT_NE(
+        json.find("\n# riadok 2: Uhol musí byť od −π do π\n"
+                  R"({"setup":{"system":"circular","mode":"rotation","arithmetic":"extended",)"
+                  R"("steps":54,"theta":"4","x":"1","y":"0"},"refusal":"OutOfDomain",)"),
+        std::string::npos);
     EXPECT_EQ(Invoke({"--mode", "vectoring", "--inputs", "-"}, "1 2 3\n").out,
               "i\tsmer\tposun\tx\ty\tz\n# riadok 1: Riadok má mať dve čísla: x y\n");
 }

@@ -56,8 +56,7 @@ std::string FixedText(long double value, std::int32_t fractionBits) {
         return exact;
     }
     const long double wanted = static_cast<long double>(raw);
-    return std::string(kLabApproximately) +
-           Shortest(value, [&](long double read) {
+    return std::string(kLabApproximately) + Shortest(value, [&](long double read) {
                return roundl(ldexpl(read, fractionBits)) == wanted;
            });
 }

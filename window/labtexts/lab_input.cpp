@@ -111,6 +111,6 @@ std::string NotAWholeNumberText(TLabCount count) {
 std::string LabCountRangeText(TLabCount count, const TLabSetup& setup) {
     const TCountName name = NameOf(count);
     const TCountRange range = RangeOf(count, setup);
-    return std::string(name.name) + (name.plural ? " sú od " : " je od ") +
-           IntToStr(range.least) + " do " + IntToStr(range.most);
+    return std::string(name.name) + (name.plural ? " sú od " : " je od ") + IntToStr(range.least) +
+           " do " + IntToStr(range.most);
 }

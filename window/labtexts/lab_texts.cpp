@@ -46,6 +46,24 @@ std::string TrimSignificand(const std::string& text) {
     return TrimZeros(text.substr(0, e)) + text.substr(e);
 }
 
+struct TResultNames {
+    const char* first;
+    const char* second;
+    const char* third;
+};
+
+// By system (Circular, Linear, Hyperbolic), then mode (Rotation, Vectoring).
+constexpr TResultNames kResultNames[3][2] = {
+    {{"cos θ", "sin θ", ""}, {"uhol", "dĺžka", ""}},
+    {{"b + a·c", "a", ""}, {"y / x", "x", ""}},
+    {{"cosh t", "sinh t", "exp t"}, {"atanh(y / x)", "dĺžka", ""}},
+};
+
+const TResultNames& ResultNames(const TLabSetup& setup) {
+    return kResultNames[static_cast<std::size_t>(setup.system)]
+                       [static_cast<std::size_t>(setup.mode)];
+}
+
 bool BeyondRightHalf(const TLabSetup& setup) {
     if (setup.mode == TLabMode::Vectoring) {
         return setup.x0 < 0;
@@ -115,34 +133,15 @@ std::string LabUnitText(const TLabSetup& setup) {
 }
 
 std::string LabFirstName(const TLabSetup& setup) {
-    const bool rotation = setup.mode == TLabMode::Rotation;
-    switch (setup.system) {
-    case TLabSystem::Linear:
-        return rotation ? "b + a·c" : "y / x";
-    case TLabSystem::Hyperbolic:
-        return rotation ? "cosh t" : "atanh(y / x)";
-    case TLabSystem::Circular:
-        break;
-    }
-    return rotation ? "cos θ" : "uhol";
+    return ResultNames(setup).first;
 }
 
 std::string LabSecondName(const TLabSetup& setup) {
-    const bool rotation = setup.mode == TLabMode::Rotation;
-    switch (setup.system) {
-    case TLabSystem::Linear:
-        return rotation ? "a" : "x";
-    case TLabSystem::Hyperbolic:
-        return rotation ? "sinh t" : "dĺžka";
-    case TLabSystem::Circular:
-        break;
-    }
-    return rotation ? "sin θ" : "dĺžka";
+    return ResultNames(setup).second;
 }
 
 std::string LabThirdName(const TLabSetup& setup) {
-    const bool exp = setup.system == TLabSystem::Hyperbolic && setup.mode == TLabMode::Rotation;
-    return exp ? "exp t" : "";
+    return ResultNames(setup).third;
 }
 
 std::string LabThetaName(const TLabSetup& setup) {
