@@ -23,14 +23,17 @@ long double TFixedWord::Value(std::int64_t raw) const {
     return ldexpl(static_cast<long double>(raw), -fraction_);
 }
 
-std::int64_t TFixedWord::Product(std::int64_t a, std::int64_t b, bool& wrapped) const {
-    // |a b| <= 2^126: the 128-bit product is exact.
+long double TFixedWord::Largest() const {
+    return ldexpl(ldexpl(1.0L, bits_ - 1) - 1.0L, -fraction_);
+}
+
+TWide TFixedWord::Product(std::int64_t a, std::int64_t b) const {
     const TWide p = static_cast<TWide>(a) * b;
     if (fraction_ == 0) {
-        return Wrap(p, wrapped);
+        return p;
     }
     const auto magnitude = static_cast<TUWide>(p < 0 ? -p : p);
     const auto half = static_cast<TUWide>(1) << (fraction_ - 1);
     const auto rounded = static_cast<TWide>((magnitude + half) >> fraction_);
-    return Wrap(p < 0 ? -rounded : rounded, wrapped);
+    return p < 0 ? -rounded : rounded;
 }

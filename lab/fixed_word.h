@@ -12,10 +12,8 @@
 //   Sums and differences are formed exactly in 128 bits and then wrapped to W bits: the low W
 //   bits are kept and sign-extended, as an adder that drops its carry out does. A result that
 //   changed in wrapping is reported, never undefined.
-//   The shift by i is arithmetic: it rounds toward minus infinity (-1 >> 1 = -1), and a shift
-//   by W or more leaves 0 or -1, only the sign.
 //   The product of two registers has 2F fraction bits; it is rounded back to F bits to nearest,
-//   ties away from zero, then wrapped.
+//   ties away from zero, in 128 bits (|a b| <= 2^126), and left to the caller to wrap.
 
 #include <cstdint>
 
@@ -31,23 +29,23 @@ public:
     std::int32_t Bits() const { return bits_; }
     std::int32_t Fraction() const { return fraction_; }
 
-    // The register for v, or false when v does not fit.
+    // The register for v, or false (and raw unchanged) when v does not fit.
     bool Format(long double v, std::int64_t& raw) const;
     // r 2^-F, exact: every register has at most 64 significant bits.
     long double Value(std::int64_t raw) const;
-    // The low W bits of v, sign-extended; `wrapped` is set when that changed v.
-    std::int64_t Wrap(TWide v, bool& wrapped) const {
-        const auto low = static_cast<std::uint64_t>(static_cast<TUWide>(v));
+    // The largest value a register holds, (2^(W-1) - 1) 2^-F.
+    long double Largest() const;
+    // The low W bits of v, sign-extended; `wrapped` is set when that changed v. V is
+    // std::int64_t or TWide.
+    template <class V> std::int64_t Wrap(V v, bool& wrapped) const {
+        const auto low = static_cast<std::uint64_t>(v);
         // Modular conversion to signed (C++20), then an arithmetic shift back: sign extension.
         const auto r = static_cast<std::int64_t>(low << unused_) >> unused_;
-        wrapped = wrapped || r != v;
+        wrapped |= r != v;
         return r;
     }
-    // raw >> i on W bits: a shift of the sign-extended register by 63 already leaves only the
-    // sign, as any shift by W or more does.
-    static std::int64_t Shift(std::int64_t raw, std::int32_t i) { return raw >> (i < 63 ? i : 63); }
-    // a b 2^-F rounded to nearest, ties away from zero, then wrapped.
-    std::int64_t Product(std::int64_t a, std::int64_t b, bool& wrapped) const;
+    // a b 2^-F rounded to nearest, ties away from zero; not wrapped.
+    TWide Product(std::int64_t a, std::int64_t b) const;
 
 private:
     std::int32_t bits_;

@@ -1,6 +1,5 @@
+#include "dispatch.h"
 #include "exact_values.h"
-#include "fixed_format.h"
-#include "float_format.h"
 #include "lab.h"
 #include "passes.h"
 
@@ -8,42 +7,39 @@
 
 namespace {
 
-// One run in the arithmetic A, every state recorded.
-template <class A> void RunIn(const A& a, const TLabSetup& setup, TLabRun& run) {
+// One run of the system S in the mode M and the arithmetic A, every state recorded.
+template <TLabSystem S, TLabMode M, class A>
+void RunIn(const A& a, const TLabSetup& setup, TLabRun& run) {
     run.unit = a.Unit();
+    const std::int32_t n = setup.steps;
+    const TLabStart<A> start = LabStartOf<S, M>(a, setup.theta, setup.x0, setup.y0);
+    run.refusal = start.refusal;
+    if (run.refusal == TLabRefusal::None && !ConstantsFit<S>(a, n)) {
+        run.refusal = TLabRefusal::DoesNotFit;
+    }
+    if (run.refusal != TLabRefusal::None) {
+        return;
+    }
+    run.folded = start.folded;
+    const TLabTables& tables = LabTables(S);
+    run.states.reserve(static_cast<std::size_t>(n) + 1);
     const auto record = [&](std::int32_t i, std::int32_t sigma, typename A::TReg x,
                             typename A::TReg y, typename A::TReg z, bool wrapped) {
         run.states.push_back({i, sigma, a.Value(x), a.Value(y), a.Value(z), A::Raw(x), A::Raw(y),
-                              A::Raw(z), wrapped});
+                              A::Raw(z), wrapped, i < n ? tables.shift[i] : 0});
     };
+    const TLabResults<A> results = Run<S, M>(a, start, n, record);
     TLabExact exact;
-    TLabExactPair expected{};
-    TPair<A> result;
-    if (setup.mode == TLabMode::Rotation) {
-        const TRotationStart<A> start = StartRotation(a, setup.theta);
-        run.refusal = start.refusal;
-        if (run.refusal != TLabRefusal::None) {
-            return;
-        }
-        run.folded = start.folded;
-        run.states.reserve(static_cast<std::size_t>(setup.steps) + 1);
-        result = Rotate(a, start, setup.steps, record);
-        expected = exact.CosSin(a.Value(start.theta));
-    } else {
-        const TVectoringStart<A> start = StartVectoring(a, setup.x0, setup.y0);
-        run.refusal = start.refusal;
-        if (run.refusal != TLabRefusal::None) {
-            return;
-        }
-        run.folded = start.folded;
-        run.states.reserve(static_cast<std::size_t>(setup.steps) + 1);
-        result = Vector(a, start, setup.steps, record);
-        expected = exact.AngleLength(a.Value(start.x0), a.Value(start.y0));
-    }
-    run.first = a.Value(result.first);
-    run.second = a.Value(result.second);
+    const TLabExactValues expected = Expected<S, M>(exact, a, start);
+    run.first = a.OutValue(results.first);
+    run.second = a.OutValue(results.second);
     run.exactFirst = expected.first;
     run.exactSecond = expected.second;
+    if constexpr (S == TLabSystem::Hyperbolic && M == TLabMode::Rotation) {
+        run.third = a.OutValue(results.third);
+        run.exactThird = expected.third;
+    }
+    run.converges = Converges<M>(a, start, expected.first, tables.reach[n - 1]);
 }
 
 } // namespace
@@ -54,22 +50,8 @@ TLabRun LabRun(const TLabSetup& setup) {
         run.refusal = TLabRefusal::BadSetup;
         return run;
     }
-    switch (setup.arithmetic) {
-    case TLabArithmetic::Extended:
-        RunIn(TFloatArithmetic<long double>(), setup, run);
-        break;
-    case TLabArithmetic::Double:
-        RunIn(TFloatArithmetic<double>(), setup, run);
-        break;
-    case TLabArithmetic::Single:
-        RunIn(TFloatArithmetic<float>(), setup, run);
-        break;
-    case TLabArithmetic::Fixed:
-        RunIn(TFixedArithmetic(setup.wordBits, setup.fractionBits), setup, run);
-        break;
-    default:
-        run.refusal = TLabRefusal::BadSetup; // an enumerator no version of this program has
-        break;
-    }
+    LabDispatch(setup, [&](const auto& a, auto system, auto mode) {
+        RunIn<decltype(system)::value, decltype(mode)::value>(a, setup, run);
+    });
     return run;
 }

@@ -1,6 +1,5 @@
+#include "dispatch.h"
 #include "exact_values.h"
-#include "fixed_format.h"
-#include "float_format.h"
 #include "lab.h"
 #include "passes.h"
 
@@ -10,50 +9,77 @@ namespace {
 
 constexpr std::int32_t kSweepIntervals = 1000; // 1,001 inputs, both ends included
 
-// theta_k = -pi + (2 pi k) / 1000, left to right in extended.
-long double SweepAngle(std::int32_t k) {
-    return -kLabPi + ((2.0L * kLabPi) * static_cast<long double>(k)) /
-                         static_cast<long double>(kSweepIntervals);
+// The k-th of 1,001 evenly spaced values from `from` to -from, left to right in extended:
+// from + (width k) / 1000.
+long double SweepValue(long double from, long double width, std::int32_t k) {
+    return from + (width * static_cast<long double>(k)) /
+                      static_cast<long double>(kSweepIntervals);
 }
 
-template <class A>
-void Keep(const A& a, const TPair<A>& result, const TLabExactPair& exact, long double& worst) {
-    const long double first = fabsl(a.Value(result.first) - exact.first);
-    const long double second = fabsl(a.Value(result.second) - exact.second);
-    worst = fmaxl(worst, fmaxl(first, second));
+struct TSweepInput {
+    long double theta = 0, x0 = 0, y0 = 0;
+};
+
+// Circular: theta_k = -pi + (2 pi k) / 1000 or the point (cos, sin) of it; hyperbolic:
+// t_k = -1 + 2k / 1000 or the point (cosh, sinh) of it; linear: c_k = -1.5 + 3k / 1000, as the
+// multiplier of the setup's (a, b) or the point (x0, c_k x0) of the setup's x0.
+template <TLabSystem S, TLabMode M> TSweepInput SweepInput(const TLabSetup& setup, std::int32_t k) {
+    constexpr bool kRotation = M == TLabMode::Rotation;
+    if constexpr (S == TLabSystem::Circular) {
+        const long double theta = SweepValue(-kLabPi, 2.0L * kLabPi, k);
+        return kRotation ? TSweepInput{theta} : TSweepInput{0, cosl(theta), sinl(theta)};
+    } else if constexpr (S == TLabSystem::Hyperbolic) {
+        const long double t = SweepValue(-1.0L, 2.0L, k);
+        return kRotation ? TSweepInput{t} : TSweepInput{0, coshl(t), sinhl(t)};
+    } else {
+        const long double c = SweepValue(-1.5L, 3.0L, k);
+        return kRotation ? TSweepInput{c, setup.x0, setup.y0}
+                         : TSweepInput{0, setup.x0, c * setup.x0};
+    }
 }
 
-template <class A> TLabSweep SweepIn(const A& a, TLabMode mode) {
+template <TLabSystem S, TLabMode M, class A> TLabSweep SweepIn(const A& a, const TLabSetup& setup) {
+    using TReg = typename A::TReg;
     TLabSweep worst{};
+    std::array<bool, kLabMaxSteps> fits{};
+    for (std::int32_t n = 1; n <= kLabMaxSteps; ++n) {
+        fits[n - 1] = ConstantsFit<S>(a, n);
+    }
     TLabExact exact;
-    const auto ignore = [](std::int32_t, std::int32_t, typename A::TReg, typename A::TReg,
-                           typename A::TReg, bool) {};
     for (std::int32_t k = 0; k <= kSweepIntervals; ++k) {
-        const long double theta = SweepAngle(k);
-        if (mode == TLabMode::Rotation) {
-            const TRotationStart<A> start = StartRotation(a, theta);
-            if (start.refusal != TLabRefusal::None) {
-                continue;
+        const TSweepInput input = SweepInput<S, M>(setup, k);
+        const TLabStart<A> start = LabStartOf<S, M>(a, input.theta, input.x0, input.y0);
+        if (start.refusal != TLabRefusal::None) {
+            continue;
+        }
+        // The exact values do not depend on n. e^t counts where the word holds it: a word
+        // whose wrap would hide every other error does not.
+        const TLabExactValues expected = Expected<S, M>(exact, a, start);
+        const bool third =
+            S == TLabSystem::Hyperbolic && M == TLabMode::Rotation && a.Holds(expected.third);
+        const auto keep = [&](std::int32_t n, const TLabResults<A>& results) {
+            long double e = fmaxl(fabsl(a.OutValue(results.first) - expected.first),
+                                  fabsl(a.OutValue(results.second) - expected.second));
+            if (third) {
+                e = fmaxl(e, fabsl(a.OutValue(results.third) - expected.third));
             }
-            const TLabExactPair expected = exact.CosSin(a.Value(start.theta));
-            for (std::int32_t n = 1; n <= kLabMaxSteps; ++n) {
-                Keep(a, Rotate(a, start, n, ignore), expected, worst[n - 1]);
-            }
+            worst[n - 1] = fmaxl(worst[n - 1], e);
+        };
+        if constexpr (M == TLabMode::Vectoring || S == TLabSystem::Linear) {
+            // The start does not depend on n: the run of n steps is the first n steps of the
+            // run of 64, and one pass serves all n.
+            Run<S, M>(a, start, kLabMaxSteps,
+                      [&](std::int32_t i, std::int32_t, TReg x, TReg y, TReg z, bool wrapped) {
+                          if (i >= 1 && fits[i - 1]) {
+                              keep(i, Results<S, M>(a, start, i, x, y, z, wrapped));
+                          }
+                      });
         } else {
-            const TVectoringStart<A> start = StartVectoring(a, cosl(theta), sinl(theta));
-            if (start.refusal != TLabRefusal::None) {
-                continue;
-            }
-            const TLabExactPair expected = exact.AngleLength(a.Value(start.x0), a.Value(start.y0));
-            // The run of n steps is the first n steps of the run of 64: one pass serves all n.
-            auto x = start.x;
-            auto y = start.y;
-            auto z = start.z;
+            const auto ignore = [](std::int32_t, std::int32_t, TReg, TReg, TReg, bool) {};
             for (std::int32_t n = 1; n <= kLabMaxSteps; ++n) {
-                a.Turn(x, y, z, VectoringSigma(y), n - 1);
-                bool wrapped = false;
-                const TPair<A> result{z, a.Product(x, a.Gain(n), wrapped)};
-                Keep(a, result, expected, worst[n - 1]);
+                if (fits[n - 1]) {
+                    keep(n, Run<S, M>(a, start, n, ignore));
+                }
             }
         }
     }
@@ -69,15 +95,7 @@ TLabSweep LabSweep(const TLabSetup& setup) {
     if (!LabSetupValid(setup, false)) {
         return {};
     }
-    switch (setup.arithmetic) {
-    case TLabArithmetic::Extended:
-        return SweepIn(TFloatArithmetic<long double>(), setup.mode);
-    case TLabArithmetic::Double:
-        return SweepIn(TFloatArithmetic<double>(), setup.mode);
-    case TLabArithmetic::Single:
-        return SweepIn(TFloatArithmetic<float>(), setup.mode);
-    case TLabArithmetic::Fixed:
-        return SweepIn(TFixedArithmetic(setup.wordBits, setup.fractionBits), setup.mode);
-    }
-    return {};
+    return LabDispatch(setup, [&](const auto& a, auto system, auto mode) {
+        return SweepIn<decltype(system)::value, decltype(mode)::value>(a, setup);
+    });
 }
