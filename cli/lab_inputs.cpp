@@ -3,8 +3,12 @@
 #include "lab_input.h"
 #include "lab_texts.h"
 
+#include <algorithm>
+#include <future>
 #include <istream>
 #include <ostream>
+#include <span>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -77,31 +81,100 @@ TLabInputReading ReadLabInputLine(std::string_view line, const TLabCommand& comm
     return {setup, {}};
 }
 
+namespace {
+
+// The most lines read ahead, and the fewest a thread of its own is worth.
+constexpr std::size_t kBatchLines = 4096;
+constexpr std::size_t kLeastLinesPerThread = 64;
+
+struct TInputLine {
+    std::int64_t number;
+    std::string text;
+};
+
+struct TLinesOutput {
+    std::string text;
+    bool allAccepted = true;
+};
+
+// The output of `lines`, in their order.
+TLinesOutput RunLines(std::span<const TInputLine> lines, const TLabCommand& command,
+                      const TLabPrinter& printer) {
+    TLinesOutput output;
+    for (const TInputLine& line : lines) {
+        const TLabInputReading reading = ReadLabInputLine(line.text, command);
+        if (!reading.setup) {
+            output.allAccepted = false;
+            output.text += printer.Refused(line.number, reading.refusal, nullptr, command.setup);
+            continue;
+        }
+        const TLabRun run = LabRun(*reading.setup);
+        if (run.refusal != TLabRefusal::None) {
+            output.allAccepted = false;
+            output.text += printer.Refused(
+                line.number, LabRefusalText(run.refusal, *reading.setup, command.degrees), &run,
+                *reading.setup);
+            continue;
+        }
+        output.text += printer.Run(run, *reading.setup);
+    }
+    return output;
+}
+
+// The lines of a batch in as many slices as threads are worth, the first on this thread.
+TLinesOutput RunBatch(const std::vector<TInputLine>& batch, const TLabCommand& command,
+                      const TLabPrinter& printer) {
+    const std::size_t threads =
+        std::clamp<std::size_t>(std::min<std::size_t>(std::thread::hardware_concurrency(),
+                                                      batch.size() / kLeastLinesPerThread),
+                                1, kBatchLines / kLeastLinesPerThread);
+    const std::size_t slice = (batch.size() + threads - 1) / threads;
+    const std::span<const TInputLine> lines(batch);
+    std::vector<std::future<TLinesOutput>> others;
+    for (std::size_t from = slice; from < batch.size(); from += slice) {
+        others.push_back(std::async(std::launch::async, RunLines,
+                                    lines.subspan(from, std::min(slice, batch.size() - from)),
+                                    std::cref(command), std::cref(printer)));
+    }
+    TLinesOutput output = RunLines(lines.first(std::min(slice, batch.size())), command, printer);
+    for (std::future<TLinesOutput>& other : others) {
+        TLinesOutput next = other.get();
+        output.text += next.text;
+        output.allAccepted = output.allAccepted && next.allAccepted;
+    }
+    return output;
+}
+
+} // namespace
+
 TLabInputsOutcome RunLabInputs(std::istream& in, const TLabCommand& command,
                                const TLabPrinter& printer, std::ostream& out) {
     TLabInputsOutcome outcome;
     out << printer.Header(command.setup);
     std::int64_t number = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++number;
-        if (IsLabInputSkipped(line)) {
-            continue;
+    std::vector<TInputLine> batch;
+    for (std::string line;;) {
+        // Before a read that may wait (a terminal, a pipe from a testbench), what is done goes
+        // out: every answer stands there before the next question is awaited.
+        if (batch.empty() && in.rdbuf()->in_avail() <= 0) {
+            out.flush();
         }
-        const TLabInputReading reading = ReadLabInputLine(line, command);
-        if (!reading.setup) {
-            outcome.allAccepted = false;
-            out << printer.Refused(number, reading.refusal, nullptr, command.setup);
-            continue;
+        const bool read = static_cast<bool>(std::getline(in, line));
+        if (read && !IsLabInputSkipped(line)) {
+            batch.push_back({number + 1, line});
         }
-        const TLabRun run = LabRun(*reading.setup);
-        if (run.refusal != TLabRefusal::None) {
-            outcome.allAccepted = false;
-            out << printer.Refused(number,
-                                   LabRefusalText(run.refusal, *reading.setup, command.degrees),
-                                   &run, *reading.setup);
-            continue;
+        number += read ? 1 : 0;
+        // A batch is run when it is full, when the input has no more at hand, or at the end.
+        if (!batch.empty() &&
+            (!read || batch.size() == kBatchLines || in.rdbuf()->in_avail() <= 0)) {
+            const TLinesOutput output = RunBatch(batch, command, printer);
+            out << output.text;
+            outcome.allAccepted = outcome.allAccepted && output.allAccepted;
+            batch.clear();
         }
-        out << printer.Run(run, *reading.setup);
+        if (!read) {
+            break;
+        }
     }
     outcome.readFailed = in.bad();
     return outcome;

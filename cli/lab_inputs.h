@@ -33,7 +33,10 @@ struct TLabInputsOutcome {
     bool readFailed = false; // the stream broke off before its end
 };
 
-// Runs the input of every line of `in` in order and writes each run, or the line's refusal, to
-// `out` as whole lines.
+// Runs the input of every line of `in` and writes each run, or the line's refusal, to `out` as
+// whole lines in the lines' order. The lines at hand (up to 4,096 read ahead) run on as many
+// threads as the machine has cores, at least 64 lines each (LabRun keeps no state between
+// runs); `out` is flushed before every read that may wait, so a terminal or a testbench on a
+// pipe gets each answer before it gives the next input.
 TLabInputsOutcome RunLabInputs(std::istream& in, const TLabCommand& command,
                                const TLabPrinter& printer, std::ostream& out);

@@ -139,6 +139,25 @@ TEST(CordicLabTest, InputsGiveARowPerLineAndMarkEachRefusedLine) {
               "i\tsmer\tposun\tx\ty\tz\n# riadok 1: Riadok má mať dve čísla: x y\n");
 }
 
+TEST(CordicLabTest, AThousandInputsAcrossThreadsKeepTheirOrder) {
+    // Each line alone, and all of them at once in batches split among threads.
+    std::string lines;
+    std::string expected;
+    for (int k = 0; k < 1000; ++k) {
+        const std::string line = k % 7 == 3 ? "x" : std::to_string(k % 360 - 180);
+        lines += line + "\n";
+        const TInvocation alone =
+            Invoke({"--degrees", "--steps", "8", "--results", "--inputs", "-"}, line + "\n");
+        expected += alone.status == 0 ? alone.out
+                                      : "# riadok " + std::to_string(k + 1) + ": " +
+                                            alone.out.substr(alone.out.find(": ") + 2);
+    }
+    const TInvocation all =
+        Invoke({"--degrees", "--steps", "8", "--results", "--inputs", "-"}, lines);
+    EXPECT_EQ(all.status, 1);
+    EXPECT_EQ(all.out, expected);
+}
+
 TEST(CordicLabTest, EveryErrorIsOneLineOnStandardErrorAndNothingOnStandardOutput) {
     struct TCase {
         std::vector<std::string> arguments;
