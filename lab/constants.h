@@ -34,3 +34,10 @@ struct TLabTables {
 };
 
 const TLabTables& LabTables(TLabSystem system);
+
+// The step counts n an arithmetic brings the constants into its format for, first .. last
+// (1 <= first <= last <= kLabMaxSteps): a run needs its own n, a sweep every n.
+struct TLabStepCounts {
+    std::int32_t first;
+    std::int32_t last;
+};

@@ -13,50 +13,52 @@
 template <TLabSystem S> using TLabSystemTag = std::integral_constant<TLabSystem, S>;
 template <TLabMode M> using TLabModeTag = std::integral_constant<TLabMode, M>;
 
-// visit(a, TLabSystemTag<S>{}, TLabModeTag<M>{}) with the setup's arithmetic a; the setup is
-// valid (LabSetupValid). Every call returns the same type.
+// visit(a, TLabSystemTag<S>{}, TLabModeTag<M>{}) with the setup's arithmetic a, prepared for
+// the step counts `counts`; the setup is valid (LabSetupValid). Every call returns the same type.
 template <TLabSystem S, TLabMode M, class Visit>
-decltype(auto) LabDispatchArithmetic(const TLabSetup& setup, Visit&& visit) {
+decltype(auto) LabDispatchArithmetic(const TLabSetup& setup, TLabStepCounts counts, Visit&& visit) {
     const TLabTables& tables = LabTables(S);
     const TLabSystemTag<S> system;
     const TLabModeTag<M> mode;
     switch (setup.arithmetic) {
     case TLabArithmetic::Extended:
-        return visit(TFloatArithmetic<long double>(tables), system, mode);
+        return visit(TFloatArithmetic<long double>(tables, counts), system, mode);
     case TLabArithmetic::Double:
-        return visit(TFloatArithmetic<double>(tables), system, mode);
+        return visit(TFloatArithmetic<double>(tables, counts), system, mode);
     case TLabArithmetic::Single:
-        return visit(TFloatArithmetic<float>(tables), system, mode);
+        return visit(TFloatArithmetic<float>(tables, counts), system, mode);
     case TLabArithmetic::Fixed:
     default:
         break;
     }
     if (setup.wordBits + setup.guardBits < 64) {
-        return visit(TFixedArithmetic<std::int64_t>(tables, setup.wordBits, setup.fractionBits,
-                                                    setup.guardBits, setup.rounding),
+        return visit(TFixedArithmetic<std::int64_t>(tables, counts, setup.wordBits,
+                                                    setup.fractionBits, setup.guardBits,
+                                                    setup.rounding),
                      system, mode);
     }
-    return visit(TFixedArithmetic<TWide>(tables, setup.wordBits, setup.fractionBits,
+    return visit(TFixedArithmetic<TWide>(tables, counts, setup.wordBits, setup.fractionBits,
                                          setup.guardBits, setup.rounding),
                  system, mode);
 }
 
 template <TLabSystem S, class Visit>
-decltype(auto) LabDispatchMode(const TLabSetup& setup, Visit&& visit) {
+decltype(auto) LabDispatchMode(const TLabSetup& setup, TLabStepCounts counts, Visit&& visit) {
     if (setup.mode == TLabMode::Rotation) {
-        return LabDispatchArithmetic<S, TLabMode::Rotation>(setup, visit);
+        return LabDispatchArithmetic<S, TLabMode::Rotation>(setup, counts, visit);
     }
-    return LabDispatchArithmetic<S, TLabMode::Vectoring>(setup, visit);
+    return LabDispatchArithmetic<S, TLabMode::Vectoring>(setup, counts, visit);
 }
 
-template <class Visit> decltype(auto) LabDispatch(const TLabSetup& setup, Visit&& visit) {
+template <class Visit>
+decltype(auto) LabDispatch(const TLabSetup& setup, TLabStepCounts counts, Visit&& visit) {
     switch (setup.system) {
     case TLabSystem::Linear:
-        return LabDispatchMode<TLabSystem::Linear>(setup, visit);
+        return LabDispatchMode<TLabSystem::Linear>(setup, counts, visit);
     case TLabSystem::Hyperbolic:
-        return LabDispatchMode<TLabSystem::Hyperbolic>(setup, visit);
+        return LabDispatchMode<TLabSystem::Hyperbolic>(setup, counts, visit);
     case TLabSystem::Circular:
     default:
-        return LabDispatchMode<TLabSystem::Circular>(setup, visit);
+        return LabDispatchMode<TLabSystem::Circular>(setup, counts, visit);
     }
 }

@@ -2,15 +2,15 @@
 
 // TLabExact: the values the laboratory's results are measured against, from MPFR, of extended
 // inputs (held exactly), rounded to extended.
-//   cos and sin, atan2 and hypot, atanh(y / x) and sqrt(x^2 - y^2) are computed at
-//   kLabExactBits and rounded to extended once by mpfr_get_ld; they differ from one correct
-//   rounding only when the exact value lies within 2^-256 (relative) of a midpoint between two
-//   extended numbers. x^2 and y^2 are exact at 256 bits (64-bit significands), and so is their
-//   difference wherever the two squares overlap; where they do not, the difference is rounded
-//   by 2^-256 relative, as far out of the results' reach.
-//   cosh, sinh, exp, b + a c (one fused multiply-add) and y / x are each one MPFR operation
-//   rounded straight to extended's 64 bits: correctly rounded (among the subnormals rounded a
-//   second time, to fewer bits).
+//   cos and sin, atan2 and hypot, cosh, sinh and exp, b + a c (one fused multiply-add) and
+//   y / x are each one MPFR operation rounded straight to extended's 64 bits: correctly rounded
+//   (among the subnormals rounded a second time, to fewer bits).
+//   atanh(y / x) and sqrt(x^2 - y^2) take two and three operations: they are computed at
+//   kLabExactBits and rounded to extended once, which differs from one correct rounding only
+//   where the exact value lies within 2^-250 (relative) of a midpoint between two extended
+//   numbers. x^2 and y^2 are exact at 256 bits (64-bit significands), and so is their difference
+//   wherever the two squares overlap; where they do not, it is rounded by 2^-256 relative, as
+//   far out of the results' reach.
 
 #include <mpfr.h>
 
@@ -25,9 +25,8 @@ struct TLabExactValues {
 
 class TLabExact {
 public:
+    // MPFR's cached constants (pi, log 2) stay with the thread until it ends.
     TLabExact();
-    // Also frees MPFR's cached constants (pi for the argument reduction), which would
-    // otherwise stay allocated until the thread ends.
     ~TLabExact();
     TLabExact(const TLabExact&) = delete;
     TLabExact& operator=(const TLabExact&) = delete;
@@ -44,6 +43,6 @@ public:
 private:
     static long double Rounded(mpfr_t v) { return mpfr_get_ld(v, MPFR_RNDN); }
 
-    mpfr_t a_, b_, c_, first_, second_; // kLabExactBits
-    mpfr_t extended_;                   // 64 bits, extended's significand
+    mpfr_t a_, b_, c_;              // kLabExactBits: the inputs and intermediate values
+    mpfr_t first_, second_, third_; // 64 bits, extended's significand: the results
 };

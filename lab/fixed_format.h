@@ -34,16 +34,19 @@ public:
     using TOut = std::int64_t; // a result: W bits, F fraction bits
 
     // The caller checks 8 <= bits <= 64, 0 <= fraction < bits, 0 <= guard, bits + guard <= 64.
-    TFixedArithmetic(const TLabTables& tables, std::int32_t bits, std::int32_t fraction,
-                     std::int32_t guard, TLabRounding rounding)
+    // Gain(n), GainFits(n) and AlphasFit(n) serve n within `counts`, Turn steps i < counts.last.
+    TFixedArithmetic(const TLabTables& tables, TLabStepCounts counts, std::int32_t bits,
+                     std::int32_t fraction, std::int32_t guard, TLabRounding rounding)
         : inner_(bits + guard, fraction + guard), outer_(bits, fraction), guard_(guard),
           leave_(RoundedShift(rounding, guard)) {
         bool alphasFit = true;
-        for (std::int32_t i = 0; i < kLabMaxSteps; ++i) {
+        for (std::int32_t i = 0; i < counts.last; ++i) {
             steps_[i].shift = RoundedShift(rounding, tables.shift[i]);
             alphasFit = inner_.Format(tables.alpha[i], steps_[i].alpha) && alphasFit;
             alphasFit_[i] = alphasFit;
-            gainFits_[i] = inner_.Format(tables.gain[i], gain_[i]);
+        }
+        for (std::int32_t n = counts.first; n <= counts.last; ++n) {
+            gainFits_[n - 1] = inner_.Format(tables.gain[n - 1], gain_[n - 1]);
         }
         piFits_ = inner_.Format(kLabPi, pi_);
         halfPiFits_ = inner_.Format(kLabHalfPi, halfPi_);
@@ -81,9 +84,7 @@ public:
     static bool Exceeds(TReg x, TReg y) { return TWide{x} > y && TWide{x} > -TWide{y}; }
 
     TReg Add(TReg a, TReg b, bool& wrapped) const { return inner_.Wrap(TSum{a} + b, wrapped); }
-    TReg Subtract(TReg a, TReg b, bool& wrapped) const {
-        return inner_.Wrap(TSum{a} - b, wrapped);
-    }
+    TReg Subtract(TReg a, TReg b, bool& wrapped) const { return inner_.Wrap(TSum{a} - b, wrapped); }
     TReg Negate(TReg v, bool& wrapped) const { return inner_.Wrap(-TSum{v}, wrapped); }
 
     // The results: exact in 128 bits until they leave the internal word.

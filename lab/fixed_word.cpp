@@ -3,28 +3,12 @@
 #include <cmath>
 
 TFixedWord::TFixedWord(std::int32_t bits, std::int32_t fraction)
-    : bits_(bits), fraction_(fraction), unused_(64 - bits) {}
-
-bool TFixedWord::Format(long double v, std::int64_t& raw) const {
-    if (!std::isfinite(v)) {
-        return false;
-    }
-    // Both bounds are integers of at most 63 bits: exact in extended.
-    const long double top = ldexpl(1.0L, bits_ - 1);
-    const long double r = roundl(ldexpl(v, fraction_));
-    if (!(r >= -top && r <= top - 1.0L)) {
-        return false;
-    }
-    raw = static_cast<std::int64_t>(r);
-    return true;
-}
-
-long double TFixedWord::Value(std::int64_t raw) const {
-    return ldexpl(static_cast<long double>(raw), -fraction_);
-}
+    : bits_(bits), fraction_(fraction), unused_(64 - bits), up_(ldexpl(1.0L, fraction)),
+      down_(ldexpl(1.0L, -fraction)), below_(-ldexpl(1.0L, bits - 1) - (bits < 64 ? 0.5L : 1.0L)),
+      above_(ldexpl(1.0L, bits - 1) - 0.5L) {}
 
 long double TFixedWord::Largest() const {
-    return ldexpl(ldexpl(1.0L, bits_ - 1) - 1.0L, -fraction_);
+    return (ldexpl(1.0L, bits_ - 1) - 1.0L) * down_;
 }
 
 TWide TFixedWord::Product(std::int64_t a, std::int64_t b) const {

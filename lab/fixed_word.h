@@ -29,10 +29,21 @@ public:
     std::int32_t Bits() const { return bits_; }
     std::int32_t Fraction() const { return fraction_; }
 
-    // The register for v, or false (and raw unchanged) when v does not fit.
-    bool Format(long double v, std::int64_t& raw) const;
+    // The register for v, or false (and raw unchanged) when v does not fit: roundl(ldexpl(v, F)),
+    // the scaling exact and the rounding inline.
+    bool Format(long double v, std::int64_t& raw) const {
+        const long double scaled = v * up_;
+        if (!(scaled > below_ && scaled < above_)) { // NaN too
+            return false;
+        }
+        // |scaled| < 2^63 + 1: the truncation is defined, and scaled - t is exact.
+        const auto t = static_cast<std::int64_t>(scaled);
+        const long double fraction = scaled - static_cast<long double>(t);
+        raw = t + (fraction >= 0.5L ? 1 : 0) - (fraction <= -0.5L ? 1 : 0);
+        return true;
+    }
     // r 2^-F, exact: every register has at most 64 significant bits.
-    long double Value(std::int64_t raw) const;
+    long double Value(std::int64_t raw) const { return static_cast<long double>(raw) * down_; }
     // The largest value a register holds, (2^(W-1) - 1) 2^-F.
     long double Largest() const;
     // The low W bits of v, sign-extended; `wrapped` is set when that changed v. V is
@@ -51,4 +62,13 @@ private:
     std::int32_t bits_;
     std::int32_t fraction_;
     std::int32_t unused_; // 64 - W, the bits above the register in its std::int64_t
+    // 2^F and 2^-F: scaling by them is exact (as ldexpl is) for every finite v and register,
+    // and infinite where ldexpl's is.
+    long double up_;
+    long double down_;
+    // The scaled values beyond which the nearest integer, ties away from zero, leaves the W
+    // bits: -2^(W-1) - 1/2 and 2^(W-1) - 1/2 (for W = 64, where -2^63 - 1/2 is no extended
+    // number, the one below it, -2^63 - 1).
+    long double below_;
+    long double above_;
 };

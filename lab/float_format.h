@@ -32,11 +32,14 @@ public:
     using TExact = T;
     using TOut = T;
 
-    explicit TFloatArithmetic(const TLabTables& tables) {
-        for (std::int32_t i = 0; i < kLabMaxSteps; ++i) {
-            gain_[i] = static_cast<T>(tables.gain[i]);
+    // Gain(n) serves n within `counts`, Turn steps i < counts.last.
+    TFloatArithmetic(const TLabTables& tables, TLabStepCounts counts) {
+        for (std::int32_t i = 0; i < counts.last; ++i) {
             alpha_[i] = static_cast<T>(tables.alpha[i]);
             scale_[i] = static_cast<T>(tables.scale[i]);
+        }
+        for (std::int32_t n = counts.first; n <= counts.last; ++n) {
+            gain_[n - 1] = static_cast<T>(tables.gain[n - 1]);
         }
     }
 
@@ -98,7 +101,7 @@ private:
         return r;
     }
 
-    std::array<T, kLabMaxSteps> gain_;
-    std::array<T, kLabMaxSteps> alpha_;
-    std::array<T, kLabMaxSteps> scale_;
+    std::array<T, kLabMaxSteps> gain_{};
+    std::array<T, kLabMaxSteps> alpha_{};
+    std::array<T, kLabMaxSteps> scale_{};
 };

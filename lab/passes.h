@@ -154,16 +154,13 @@ template <TLabSystem S, class A> bool ConstantsFit(const A& a, std::int32_t n) {
 }
 
 // A run's results in the format; third only in hyperbolic rotation.
-template <class A> struct TLabResults {
-    typename A::TOut first{}, second{}, third{};
-};
+template <class A> struct TLabResults { typename A::TOut first{}, second{}, third{}; };
 
 // The results of n steps ending in (x, y, z). `wrapped` is set when one wraps as it leaves the
 // word (after the negation or the length's product, both exact until then).
 template <TLabSystem S, TLabMode M, class A>
-TLabResults<A> Results(const A& a, const TLabStart<A>& start, std::int32_t n,
-                       typename A::TReg x, typename A::TReg y, typename A::TReg z,
-                       bool& wrapped) {
+TLabResults<A> Results(const A& a, const TLabStart<A>& start, std::int32_t n, typename A::TReg x,
+                       typename A::TReg y, typename A::TReg z, bool& wrapped) {
     TLabResults<A> results;
     if constexpr (M == TLabMode::Rotation && S == TLabSystem::Linear) {
         results.first = a.Leave(A::Exact(y), wrapped);
@@ -184,8 +181,7 @@ TLabResults<A> Results(const A& a, const TLabStart<A>& start, std::int32_t n,
         results.first = a.Leave(A::Exact(z), wrapped);
         if constexpr (S == TLabSystem::Linear) {
             // x_n = x0 as held, negated back where the point was folded.
-            results.second =
-                a.Leave(start.folded ? A::Negated(A::Exact(x)) : A::Exact(x), wrapped);
+            results.second = a.Leave(start.folded ? A::Negated(A::Exact(x)) : A::Exact(x), wrapped);
         } else {
             // x_n has grown by 1/K_n: one multiplication undoes it.
             results.second = a.Leave(a.Product(x, a.Gain(n), wrapped), wrapped);
@@ -209,8 +205,8 @@ TLabResults<A> Run(const A& a, const TLabStart<A>& start, std::int32_t n, Record
     bool wrapped = start.wrapped;
     for (std::int32_t i = 0; i < n; ++i) {
         // Rotation drives z to 0 (either zero turns +1), vectoring y.
-        const std::int32_t sigma = M == TLabMode::Rotation ? (z >= TReg{} ? 1 : -1)
-                                                           : (y < TReg{} ? 1 : -1);
+        const std::int32_t sigma =
+            M == TLabMode::Rotation ? (z >= TReg{} ? 1 : -1) : (y < TReg{} ? 1 : -1);
         record(i, sigma, x, y, z, wrapped);
         wrapped = a.template Turn<kLabCoordinate<S>>(x, y, z, sigma, i);
     }
@@ -228,8 +224,7 @@ TLabExactValues Expected(TLabExact& exact, const A& a, const TLabStart<A>& start
     if constexpr (S == TLabSystem::Circular) {
         return M == TLabMode::Rotation ? exact.CosSin(theta) : exact.AngleLength(x0, y0);
     } else if constexpr (S == TLabSystem::Linear) {
-        return M == TLabMode::Rotation ? exact.MultiplyAdd(x0, y0, theta)
-                                       : exact.Quotient(x0, y0);
+        return M == TLabMode::Rotation ? exact.MultiplyAdd(x0, y0, theta) : exact.Quotient(x0, y0);
     } else {
         return M == TLabMode::Rotation ? exact.CoshSinhExp(theta) : exact.AtanhLength(x0, y0);
     }

@@ -50,7 +50,7 @@ TLabRun LabRun(const TLabSetup& setup) {
         run.refusal = TLabRefusal::BadSetup;
         return run;
     }
-    LabDispatch(setup, [&](const auto& a, auto system, auto mode) {
+    LabDispatch(setup, {setup.steps, setup.steps}, [&](const auto& a, auto system, auto mode) {
         RunIn<decltype(system)::value, decltype(mode)::value>(a, setup, run);
     });
     return run;

@@ -12,8 +12,15 @@ constexpr std::int32_t kSweepIntervals = 1000; // 1,001 inputs, both ends includ
 // The k-th of 1,001 evenly spaced values from `from` to -from, left to right in extended:
 // from + (width k) / 1000.
 long double SweepValue(long double from, long double width, std::int32_t k) {
-    return from + (width * static_cast<long double>(k)) /
-                      static_cast<long double>(kSweepIntervals);
+    return from + (width * static_cast<long double>(k)) / static_cast<long double>(kSweepIntervals);
+}
+
+// worst = max(worst, |value - exact|), passing over a NaN as fmaxl does, but inline.
+void KeepLarger(long double& worst, long double value, long double exact) {
+    const long double e = fabsl(value - exact);
+    if (e > worst) {
+        worst = e;
+    }
 }
 
 struct TSweepInput {
@@ -58,12 +65,14 @@ template <TLabSystem S, TLabMode M, class A> TLabSweep SweepIn(const A& a, const
         const bool third =
             S == TLabSystem::Hyperbolic && M == TLabMode::Rotation && a.Holds(expected.third);
         const auto keep = [&](std::int32_t n, const TLabResults<A>& results) {
-            long double e = fmaxl(fabsl(a.OutValue(results.first) - expected.first),
-                                  fabsl(a.OutValue(results.second) - expected.second));
-            if (third) {
-                e = fmaxl(e, fabsl(a.OutValue(results.third) - expected.third));
+            KeepLarger(worst[n - 1], a.OutValue(results.first), expected.first);
+            // The linear second is x0 as held, its error 0.
+            if constexpr (S != TLabSystem::Linear) {
+                KeepLarger(worst[n - 1], a.OutValue(results.second), expected.second);
             }
-            worst[n - 1] = fmaxl(worst[n - 1], e);
+            if (third) {
+                KeepLarger(worst[n - 1], a.OutValue(results.third), expected.third);
+            }
         };
         if constexpr (M == TLabMode::Vectoring || S == TLabSystem::Linear) {
             // The start does not depend on n: the run of n steps is the first n steps of the
@@ -95,7 +104,7 @@ TLabSweep LabSweep(const TLabSetup& setup) {
     if (!LabSetupValid(setup, false)) {
         return {};
     }
-    return LabDispatch(setup, [&](const auto& a, auto system, auto mode) {
+    return LabDispatch(setup, {1, kLabMaxSteps}, [&](const auto& a, auto system, auto mode) {
         return SweepIn<decltype(system)::value, decltype(mode)::value>(a, setup);
     });
 }

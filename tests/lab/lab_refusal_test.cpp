@@ -13,6 +13,20 @@ constexpr long double kInfinity = std::numeric_limits<long double>::infinity();
 constexpr long double kExtendedPi = 0xc.90fdaa22168c235p-2L;
 constexpr auto kDouble = TLabArithmetic::Double;
 constexpr auto kSingle = TLabArithmetic::Single;
+constexpr auto kFloor = TLabRounding::Floor;
+
+// A double setup with fixed-point settings no word takes.
+TLabSetup GuardedDouble(TLabSetup setup) {
+    setup.arithmetic = kDouble;
+    setup.guardBits = 40;
+    setup.rounding = static_cast<TLabRounding>(7);
+    return setup;
+}
+
+TLabSetup WithSystem(TLabSetup setup, int system) {
+    setup.system = static_cast<TLabSystem>(system);
+    return setup;
+}
 
 struct RefusalCase {
     const char* name;
@@ -55,7 +69,46 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"TwoInSixteenFourteen", Fixed(Vectoring(2, 0), 16, 14), DoesNotFit},
         RefusalCase{"Origin", Vectoring(0, 0), Origin},
         RefusalCase{"NegativeZeroOrigin", In(Vectoring(-0.0L, -0.0L), kDouble), Origin},
-        RefusalCase{"RoundsToOriginInFixed", Fixed(Vectoring(1e-10L, -1e-10L), 16, 14), Origin}),
+        RefusalCase{"RoundsToOriginInFixed", Fixed(Vectoring(1e-10L, -1e-10L), 16, 14), Origin},
+        // Guard bits and rounding: read for fixed point only.
+        RefusalCase{"SeventeenGuardBits", Fixed(Rotation(0.5L), 16, 14, kFloor, 17), BadSetup},
+        RefusalCase{"NegativeGuardBits", Fixed(Rotation(0.5L), 16, 14, kFloor, -1), BadSetup},
+        RefusalCase{"WordAndGuardPast64", Fixed(Rotation(0.5L), 49, 14, kFloor, 16), BadSetup},
+        RefusalCase{"WordAndGuardOf64", Fixed(Rotation(0.5L), 48, 14, kFloor, 16), None},
+        RefusalCase{"UnknownRounding", Fixed(Rotation(0.5L), 16, 14, static_cast<TLabRounding>(3)),
+                    BadSetup},
+        RefusalCase{"GuardBitsOfDoubleUnread", GuardedDouble(Rotation(0.5L)), None},
+        RefusalCase{"UnknownSystem", WithSystem(Rotation(0.5L), 3), BadSetup},
+        // Linear and hyperbolic rotation take |theta| <= 4, checked before the fit.
+        RefusalCase{"HyperbolicFour", Hyperbolic(Rotation(-4)), None},
+        RefusalCase{"HyperbolicPastFour", Hyperbolic(Rotation(nextafterl(4, 5))), OutOfDomain},
+        RefusalCase{"LinearNaN", LinearRotation(1, 0, kNaN, 20), OutOfDomain},
+        RefusalCase{"LinearPastFourIn16_14", Fixed(LinearRotation(1, 0, 5, 20), 16, 14),
+                    OutOfDomain},
+        RefusalCase{"HyperbolicThreeIn16_14", Fixed(Hyperbolic(Rotation(3)), 16, 14), DoesNotFit},
+        RefusalCase{"LinearMultiplicandInfinite", LinearRotation(kInfinity, 0, 1, 20), DoesNotFit},
+        RefusalCase{"LinearAddendPast16_14", Fixed(LinearRotation(1, 2, 1, 20), 16, 14),
+                    DoesNotFit},
+        // The point: a quotient needs x0 != 0, atanh(y0 / x0) needs |y0| < x0.
+        RefusalCase{"LinearDivisionByZero", LinearVectoring(0, 1, 20), Origin},
+        RefusalCase{"LinearDivisionByRoundedZero", Fixed(LinearVectoring(1e-9L, 1, 20), 16, 13),
+                    Origin},
+        RefusalCase{"HyperbolicOrigin", Hyperbolic(Vectoring(0, 0)), OutOfDomain},
+        RefusalCase{"HyperbolicOnTheAsymptote", Hyperbolic(Vectoring(1, -1)), OutOfDomain},
+        RefusalCase{"HyperbolicLeftBranch", Hyperbolic(Vectoring(-2, 1)), OutOfDomain},
+        RefusalCase{"HyperbolicInside", Hyperbolic(Vectoring(1, nextafterl(1, 0))), None},
+        RefusalCase{"HyperbolicMostNegativeY",
+                    Fixed(Hyperbolic(Vectoring(1, -2)), 64, 62, kFloor, 0), OutOfDomain},
+        // The constants come last: alpha_0 = 1 and K'_n need two integer bits.
+        RefusalCase{"LinearRotation16_15", Fixed(LinearRotation(0.5L, 0, 0.5L, 16), 16, 15),
+                    DoesNotFit},
+        RefusalCase{"HyperbolicRotation16_15", Fixed(Hyperbolic(Rotation(0.5L, 16)), 16, 15),
+                    DoesNotFit},
+        RefusalCase{"HyperbolicRotation16_14", Fixed(Hyperbolic(Rotation(0.5L, 16)), 16, 14), None},
+        RefusalCase{"PointBeforeConstants", Fixed(Hyperbolic(Vectoring(0.5L, 0.6L)), 16, 15),
+                    OutOfDomain},
+        RefusalCase{"OriginBeforeConstants", Fixed(LinearVectoring(0, 0.5L, 16), 16, 15), Origin},
+        RefusalCase{"ThreeIn16_14", Fixed(LinearVectoring(3, 1, 16), 16, 14), DoesNotFit}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Registers within their W bits and values that are exactly raw 2^-F, however the run wraps.
