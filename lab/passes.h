@@ -1,10 +1,10 @@
 #pragma once
 
 // The passes of the laboratory's CORDIC, written once for every coordinate system S and every
-// arithmetic A (TFloatArithmetic<T>, TFixedArithmetic): how the inputs are brought into the
-// format, checked and folded (Start), the n steps (Run) and the results they give (Results),
-// and the exact values to measure them against (Expected). LabRun records every state; LabSweep
-// passes a recorder that keeps only the errors.
+// arithmetic A (TFloatArithmetic<T>, TFixedArithmetic<TSum>): how the inputs are brought into
+// the format, checked and folded (LabStartOf), whether the constants fit (ConstantsFit), the n
+// steps (Run), the results they give (Results), and the exact values to measure them against
+// (Expected). LabRun records every state; LabSweep passes a recorder that keeps only the errors.
 
 #include "constants.h"
 #include "exact_values.h"
@@ -183,7 +183,7 @@ TLabResults<A> Results(const A& a, const TLabStart<A>& start, std::int32_t n, ty
             // x_n = x0 as held, negated back where the point was folded.
             results.second = a.Leave(start.folded ? A::Negated(A::Exact(x)) : A::Exact(x), wrapped);
         } else {
-            // x_n has grown by 1/K_n: one multiplication undoes it.
+            // x_n is the length over K_n: one multiplication undoes the steps' change.
             results.second = a.Leave(a.Product(x, a.Gain(n), wrapped), wrapped);
         }
     }

@@ -72,9 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"RoundsToOriginInFixed", Fixed(Vectoring(1e-10L, -1e-10L), 16, 14), Origin},
         // Guard bits and rounding: read for fixed point only.
         RefusalCase{"SeventeenGuardBits", Fixed(Rotation(0.5L), 16, 14, kFloor, 17), BadSetup},
-        RefusalCase{"NegativeGuardBits", Fixed(Rotation(0.5L), 16, 14, kFloor, -1), BadSetup},
         RefusalCase{"WordAndGuardPast64", Fixed(Rotation(0.5L), 49, 14, kFloor, 16), BadSetup},
-        RefusalCase{"WordAndGuardOf64", Fixed(Rotation(0.5L), 48, 14, kFloor, 16), None},
         RefusalCase{"UnknownRounding", Fixed(Rotation(0.5L), 16, 14, static_cast<TLabRounding>(3)),
                     BadSetup},
         RefusalCase{"GuardBitsOfDoubleUnread", GuardedDouble(Rotation(0.5L)), None},
@@ -86,7 +84,6 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"LinearPastFourIn16_14", Fixed(LinearRotation(1, 0, 5, 20), 16, 14),
                     OutOfDomain},
         RefusalCase{"HyperbolicThreeIn16_14", Fixed(Hyperbolic(Rotation(3)), 16, 14), DoesNotFit},
-        RefusalCase{"LinearMultiplicandInfinite", LinearRotation(kInfinity, 0, 1, 20), DoesNotFit},
         RefusalCase{"LinearAddendPast16_14", Fixed(LinearRotation(1, 2, 1, 20), 16, 14),
                     DoesNotFit},
         // The point: a quotient needs x0 != 0, atanh(y0 / x0) needs |y0| < x0.
@@ -95,7 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Origin},
         RefusalCase{"HyperbolicOrigin", Hyperbolic(Vectoring(0, 0)), OutOfDomain},
         RefusalCase{"HyperbolicOnTheAsymptote", Hyperbolic(Vectoring(1, -1)), OutOfDomain},
-        RefusalCase{"HyperbolicLeftBranch", Hyperbolic(Vectoring(-2, 1)), OutOfDomain},
         RefusalCase{"HyperbolicInside", Hyperbolic(Vectoring(1, nextafterl(1, 0))), None},
         RefusalCase{"HyperbolicMostNegativeY",
                     Fixed(Hyperbolic(Vectoring(1, -2)), 64, 62, kFloor, 0), OutOfDomain},
@@ -104,21 +100,21 @@ INSTANTIATE_TEST_SUITE_P(
                     DoesNotFit},
         RefusalCase{"HyperbolicRotation16_15", Fixed(Hyperbolic(Rotation(0.5L, 16)), 16, 15),
                     DoesNotFit},
-        RefusalCase{"HyperbolicRotation16_14", Fixed(Hyperbolic(Rotation(0.5L, 16)), 16, 14), None},
         RefusalCase{"PointBeforeConstants", Fixed(Hyperbolic(Vectoring(0.5L, 0.6L)), 16, 15),
                     OutOfDomain},
         RefusalCase{"OriginBeforeConstants", Fixed(LinearVectoring(0, 0.5L, 16), 16, 15), Origin},
         RefusalCase{"ThreeIn16_14", Fixed(LinearVectoring(3, 1, 16), 16, 14), DoesNotFit}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Registers within their W bits and values that are exactly raw 2^-F, however the run wraps.
+// Registers within their W + G bits and values that are exactly raw 2^-(F + G), however the run
+// wraps.
 void ExpectRegistersInWord(const TLabRun& run, const TLabSetup& setup) {
-    const long double top = ldexpl(1, setup.wordBits - 1);
+    const long double top = ldexpl(1, setup.wordBits + setup.guardBits - 1);
     for (const TLabState& s : run.states) {
         for (auto [raw, value] : {std::pair{s.rawX, s.x}, {s.rawY, s.y}, {s.rawZ, s.z}}) {
             EXPECT_GE(raw, -top);
             EXPECT_LE(raw, top - 1);
-            EXPECT_EQ(value, ldexpl(raw, -setup.fractionBits));
+            EXPECT_EQ(value, ldexpl(raw, -setup.fractionBits - setup.guardBits));
         }
     }
 }
@@ -128,7 +124,11 @@ TEST(FixedExtremesTest, WordsOfEightAndSixtyFourBitsRunWithoutFault) {
     for (const TLabSetup& setup :
          {Fixed(Rotation(0.5L, 64), 64, 63), Fixed(Rotation(-3, 64), 64, 0),
           Fixed(Vectoring(9e18L, -9e18L, 64), 64, 0), Fixed(Vectoring(-0.75L, -0.5L, 64), 64, 61),
-          Fixed(Rotation(-0.5L, 64), 8, 7), Fixed(Vectoring(127, -128, 64), 8, 0)}) {
+          Fixed(Rotation(-0.5L, 64), 8, 7), Fixed(Vectoring(127, -128, 64), 8, 0),
+          // A 64-bit internal word: 3.5 * 1.9 wraps, -4 lies beyond the reach, -2^63 is negated.
+          Fixed(LinearRotation(3.5L, 0, 1.9L, 64), 48, 45, TLabRounding::HalfUp, 16),
+          Fixed(Hyperbolic(Rotation(-4, 64)), 48, 45, TLabRounding::HalfEven, 16),
+          Fixed(Vectoring(-4, -0.0L, 64), 48, 45, kFloor, 16)}) {
         const TLabRun run = LabRun(setup);
         ASSERT_EQ(run.refusal, None);
         ExpectRegistersInWord(run, setup);
