@@ -1,5 +1,7 @@
 #include "exact_values.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr mpfr_prec_t kExtendedBits = 64;
@@ -43,10 +45,15 @@ TLabExactValues TLabExact::AngleLength(long double x, long double y) {
 
 TLabExactValues TLabExact::CoshSinhExp(long double t) {
     mpfr_set_ld(a_, t, MPFR_RNDN);
-    // Apart: mpfr_sinh_cosh of a tiny t works at as many bits as t's exponent (50 ms for
+    // Both correctly rounded either way. mpfr_sinh_cosh takes 2.4 us where the two calls take
+    // 6.3, but for a tiny t it works at as many bits as t's exponent (26 us at 2^-64, 50 ms at
     // 1e-4900), where mpfr_sinh and mpfr_cosh take their shortcuts for small inputs.
-    mpfr_cosh(first_, a_, MPFR_RNDN);
-    mpfr_sinh(second_, a_, MPFR_RNDN);
+    if (fabsl(t) >= 0x1p-32L) {
+        mpfr_sinh_cosh(second_, first_, a_, MPFR_RNDN);
+    } else {
+        mpfr_cosh(first_, a_, MPFR_RNDN);
+        mpfr_sinh(second_, a_, MPFR_RNDN);
+    }
     mpfr_exp(third_, a_, MPFR_RNDN);
     return {Rounded(first_), Rounded(second_), Rounded(third_)};
 }
