@@ -39,7 +39,8 @@ License: Expat
 
 # gzip -9n of each documentation file into the build folder.
 set(doc_gz)
-foreach(source IN ITEMS ${CORDIC_DEB_CHANGELOG} ${PROJECT_SOURCE_DIR}/docs/cordic-demo.1)
+foreach(source IN ITEMS ${CORDIC_DEB_CHANGELOG} ${PROJECT_SOURCE_DIR}/docs/cordic-demo.1
+                       ${PROJECT_SOURCE_DIR}/docs/cordic-lab.1)
     get_filename_component(name ${source} NAME)
     set(output ${CMAKE_BINARY_DIR}/doc/${name}.gz)
     add_custom_command(
@@ -54,7 +55,8 @@ add_custom_target(cordic_doc_gz ALL DEPENDS ${doc_gz})
 
 install(FILES ${CORDIC_COPYRIGHT} ${CMAKE_BINARY_DIR}/doc/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES ${CMAKE_BINARY_DIR}/doc/cordic-demo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/doc/cordic-demo.1.gz ${CMAKE_BINARY_DIR}/doc/cordic-lab.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The Debian package.
 set(CPACK_GENERATOR DEB)
@@ -73,7 +75,12 @@ angle and ends with the CORDIC sine and cosine beside those of the C
 library.
 
 The computation runs in x87 80-bit extended precision. The window's texts
-are Slovak.")
+are Slovak.
+
+A laboratory window, and the command-line program cordic-lab with the same
+engine, run CORDIC in the circular, linear and hyperbolic systems with 1 to
+64 steps in extended, double, single or fixed-point arithmetic, bit for bit
+as a hardware core computes it, with the errors against exact values.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

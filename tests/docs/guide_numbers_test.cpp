@@ -12,6 +12,7 @@
 #include "direction_quiz.h"
 #include "lab.h"
 #include "lab_input.h"
+#include "lab_program.h"
 #include "lab_texts.h"
 #include "recording_window.h"
 #include "run.h"
@@ -192,6 +193,36 @@ template <class Quote> void QuoteLaboratory(const Quote& quote) {
     quote("LabExtendedAtFiftyFour", ThreeDigits(LabSweep(main)[53]) + " u");
 }
 
+// A field of a line of cordic-lab's tab-separated output for `arguments` and `input`.
+std::string CommandLineField(const std::vector<std::string>& arguments, const std::string& input,
+                             std::size_t line, std::size_t field) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    RunLabProgram(arguments, in, out, err);
+    std::istringstream lines(out.str());
+    std::string text;
+    for (std::size_t i = 0; i <= line && std::getline(lines, text); ++i) {
+    }
+    std::istringstream fields(text);
+    for (std::size_t i = 0; i <= field && std::getline(fields, text, '\t'); ++i) {
+    }
+    return text;
+}
+
+// cordic-lab: the errors of the first experiment with six digits, a refused line of a file of
+// angles, and the sweep of 16/14 at 14 steps.
+template <class Quote> void QuoteCommandLine(const Quote& quote) {
+    const std::vector<std::string> fixed = {"--arithmetic", "fixed", "--steps", "14"};
+    std::vector<std::string> results = fixed;
+    results.push_back("--results");
+    quote("LabCommandLineCosineError", CommandLineField(results, "", 0, 3) + " u");
+    results.insert(results.end(), {"--degrees", "--inputs", "-"});
+    quote("LabCommandLineRefusedLine", CommandLineField(results, "30\n45\ntridsať\n", 2, 0));
+    quote("LabCommandLineSweepAt14",
+          CommandLineField({"--arithmetic", "fixed", "--sweep"}, "", 13, 1) + " u");
+}
+
 std::vector<TQuote> GuideQuotes() {
     std::vector<TQuote> quotes;
     const auto quote = [&](std::string name, std::string text) {
@@ -284,6 +315,7 @@ std::vector<TQuote> GuideQuotes() {
           Rounded(StrToFloat(kDoubleHalfPi) - ninety.rows.Theta(), 1));
 
     QuoteLaboratory(quote);
+    QuoteCommandLine(quote);
     return quotes;
 }
 

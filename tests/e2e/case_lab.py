@@ -13,7 +13,7 @@ from demo_window import open_session
 from runner import STEP_TIMEOUT, check_equal, run_case, wait_until
 
 CAPTION = "Laboratórium CORDIC"
-HEADERS = "i\tsmer\tx\ty\tz\tx (bity)\ty (bity)\tz (bity)"
+HEADERS = "i\tsmer\tposun\tx\ty\tz\tx (bity)\ty (bity)\tz (bity)"
 STEPS = 14
 FIRST_STATES = [(9949, 0, 8579, "+"), (9949, 9949, -4289, "\u2212"), (14923, 4975, 3307, "+"),
                 (13680, 8705, -707, "\u2212"), (14768, 6995, 1330, "+")]
@@ -53,11 +53,11 @@ def case(args):
         check_equal(lines[0], HEADERS, "the copy's header row")
         check_equal(len(lines), STEPS + 2, "the copy's lines")
         rows = [line.split("\t") for line in lines[1:]]
-        states = [(register(row[5]), register(row[6]), register(row[7]), row[1])
+        states = [(register(row[6]), register(row[7]), register(row[8]), row[1])
                   for row in rows[:len(FIRST_STATES)]]
         check_equal(states, FIRST_STATES, "the first states (x, y, z, direction)")
         last = rows[STEPS]
-        check_equal((register(last[5]), register(last[6])), RESULTS, "the last state's x and y")
+        check_equal((register(last[6]), register(last[7])), RESULTS, "the last state's x and y")
 
 
 

@@ -1,7 +1,8 @@
 """The Debian package from scripts/package: lintian reports neither an error nor a warning,
 desktop-file-validate and appstreamcli (offline) accept its menu entry and metadata, its
 dependencies hold the libraries dpkg-shlibdeps finds and the packages the program needs at run
-time, and it holds the documented install's files under /usr. Unpacked with dpkg-deb (not
+time, and it holds the documented install's files under /usr, among them cordic-lab, which runs
+from the unpacked package, and its manual page. Unpacked with dpkg-deb (not
 installed) and started in a private X server, its program shows the window "Ukážka algoritmu
 CORDIC" and ends with exit code 0 when a window manager closes it.
 
@@ -25,6 +26,8 @@ import installed_files as installed  # noqa: E402
 # window's font).
 REQUIRED_DEPENDS = ["libc6", "libqt6core6", "libqt6gui6", "libqt6widgets6", "libstdc++6",
                     "qt6-qpa-plugins", "qt6-translations-l10n", "fonts-liberation2"]
+# The first line cordic-lab --results prints: the main window's 30-degree cosine.
+LAB_FIRST_RESULT = "cos θ\t0.8660254037844386957\t"
 
 
 def run(command):
@@ -64,6 +67,11 @@ def content_problems(deb, root):
     missing = [name for name in REQUIRED_DEPENDS if name not in names]
     if missing:
         problems.append(f"Depends lacks {missing}: {depends}")
+    lab_program = os.path.join(root, "usr", installed.LAB_PROGRAM)
+    if os.path.exists(lab_program):
+        code, output = run([lab_program, "--results"])
+        if code != 0 or not output.startswith(LAB_FIRST_RESULT):
+            problems.append(f"cordic-lab --results (exit {code}): {output!r}")
     return problems
 
 

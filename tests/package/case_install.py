@@ -21,9 +21,10 @@ def check_installed(prefix):
         missing = sorted(set(installed.INSTALLED) - set(files))
         extra = sorted(set(files) - set(installed.INSTALLED))
         problems.append(f"installed files differ: missing {missing}, unexpected {extra}")
-    program = os.path.join(prefix, installed.PROGRAM)
-    if os.path.exists(program) and not os.access(program, os.X_OK):
-        problems.append(f"{installed.PROGRAM} is not executable")
+    for path in (installed.PROGRAM, installed.LAB_PROGRAM):
+        program = os.path.join(prefix, path)
+        if os.path.exists(program) and not os.access(program, os.X_OK):
+            problems.append(f"{path} is not executable")
     for path, size in installed.ICON_PNGS.items():
         if os.path.exists(os.path.join(prefix, path)):
             actual = installed.png_size(os.path.join(prefix, path))

@@ -5,6 +5,7 @@ import os
 import struct
 
 PROGRAM = "bin/cordic-demo"
+LAB_PROGRAM = "bin/cordic-lab"
 DESKTOP_FILE = "share/applications/cordic-demo.desktop"
 METAINFO_FILE = "share/metainfo/sk.cordic_demo.CordicDemo.metainfo.xml"
 
@@ -20,6 +21,7 @@ ICON_PNGS = {
 
 INSTALLED = sorted([
     PROGRAM,
+    LAB_PROGRAM,
     DESKTOP_FILE,
     METAINFO_FILE,
     *ICON_PNGS,
@@ -27,6 +29,7 @@ INSTALLED = sorted([
     "share/doc/cordic-demo/changelog.gz",
     "share/doc/cordic-demo/copyright",
     "share/man/man1/cordic-demo.1.gz",
+    "share/man/man1/cordic-lab.1.gz",
 ])
 
 

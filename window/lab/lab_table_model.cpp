@@ -16,6 +16,7 @@ namespace {
 constexpr std::array<const char*, kLabFixedColumns> kHeaderTips = {
     "Index stavu i: stav pred krokom i, posledný riadok po poslednom kroku",
     "Smer otočenia v kroku i",
+    "Posun s: o koľko bitov krok i posúva register",
     "Register x",
     "Register y",
     "Register z",
@@ -94,8 +95,8 @@ QVariant TLabTableModel::CellData(const QModelIndex& index, int role) const {
         return state.overflow ? QVariant(OverflowTip()) : QVariant();
     case kDroppedStartRole:
         if (column >= kLabColumnXBits) {
-            const std::int32_t dropped = LabDroppedBits(state, column, setup_.wordBits);
-            return static_cast<int>(LabDroppedStart(dropped, setup_.wordBits, setup_.fractionBits));
+            const std::int32_t dropped = LabDroppedBits(state, column, setup_);
+            return static_cast<int>(LabDroppedStart(dropped, setup_));
         }
         return QVariant();
     default:

@@ -31,11 +31,12 @@
 
 namespace {
 
-// The widest text of each column, in characters of the fixed-pitch font: an index, a sign, and
-// an extended value's longest shortest text, a sign and 21 digits with an exponent; the bit
-// columns hold W bits and the dot.
+// The widest text of each column, in characters of the fixed-pitch font: an index, a sign, a
+// shift, and an extended value's longest shortest text, a sign and 21 digits with an exponent;
+// the bit columns hold W + G bits and the dot.
 constexpr int kIndexCharacters = 3;
 constexpr int kSigmaCharacters = 4;
+constexpr int kShiftCharacters = 5;
 constexpr int kValueCharacters = 27;
 
 // Errors of this many u or more are results that wrapped in the word of `setup`: half the
@@ -44,6 +45,7 @@ long double WrappedErrors(const TLabSetup& setup) {
     return setup.arithmetic == TLabArithmetic::Fixed ? ldexpl(1.0L, setup.wordBits - 1)
                                                      : std::numeric_limits<long double>::infinity();
 }
+
 // The first split between the table and the results with the chart, in pixels of height.
 constexpr int kTableHeight = 380;
 constexpr int kBottomHeight = 250;
@@ -245,16 +247,17 @@ void TLabWindow::ShowResults(const TLabRun& run, const TLabSetup& setup) {
         SetSpokenText(error, FromUtf8(LabErrorLine(result, exactValue, run.unit)));
     };
     show(ui_->FirstName, ui_->FirstValue, ui_->FirstExact, ui_->FirstError,
-         LabFirstName(setup.mode), run.first, run.exactFirst);
+         LabFirstName(setup), run.first, run.exactFirst);
     show(ui_->SecondName, ui_->SecondValue, ui_->SecondExact, ui_->SecondError,
-         LabSecondName(setup.mode), run.second, run.exactSecond);
+         LabSecondName(setup), run.second, run.exactSecond);
     SetSpokenText(ui_->UnitText, FromUtf8(LabUnitText(setup)));
 }
 
 void TLabWindow::SizeTable() {
-    const int bits = model_->Setup().wordBits + 1;
-    ui_->StepTable->SetColumnCharacters({kIndexCharacters, kSigmaCharacters, kValueCharacters,
-                                         kValueCharacters, kValueCharacters, bits, bits, bits});
+    const int bits = model_->Setup().wordBits + model_->Setup().guardBits + 1;
+    ui_->StepTable->SetColumnCharacters({kIndexCharacters, kSigmaCharacters, kShiftCharacters,
+                                         kValueCharacters, kValueCharacters, kValueCharacters,
+                                         bits, bits, bits});
     ui_->StepTable->FitToFont(model_->CellFont());
 }
 

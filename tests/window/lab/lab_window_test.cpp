@@ -60,7 +60,7 @@ protected:
 
 TEST_F(LabWindowTest, OpensOnThirtyDegreesInFiftyFourExtendedSteps) {
     EXPECT_EQ(table_->model()->rowCount(), 55);
-    EXPECT_EQ(table_->model()->columnCount(), 5);
+    EXPECT_EQ(table_->model()->columnCount(), 6);
     EXPECT_EQ(Cell(54, kLabColumnX), "0.8660254037844386957");
     EXPECT_EQ(Cell(54, kLabColumnY), "0.49999999999999991557");
     EXPECT_EQ(window_->StatusText(), "");
@@ -70,9 +70,9 @@ TEST_F(LabWindowTest, FixedPointAndEachWordWidthRedrawTheBitColumns) {
     Click("pevná čiarka");
     Set("Počet krokov", 14);
     EXPECT_EQ(table_->model()->rowCount(), 15);
-    EXPECT_EQ(table_->model()->columnCount(), 8);
+    EXPECT_EQ(table_->model()->columnCount(), 9);
     EXPECT_EQ(Cell(0, kLabColumnXBits), "00.10011011011101");
-    EXPECT_EQ(Cell(14, kLabColumnX), "0.86615");
+    EXPECT_EQ(Cell(14, kLabColumnX), "0.86614990234375");
     Set("Šírka slova", 12); // F 14 is brought down to 11
     EXPECT_EQ(Find<QSpinBox>("Desatinné bity")->value(), 11);
     EXPECT_EQ(Cell(0, kLabColumnXBits).size(), 13);
@@ -86,8 +86,9 @@ TEST_F(LabWindowTest, CopyHoldsTheHeaderRowThenTheStates) {
     Click("Kopírovať tabuľku");
     const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
     ASSERT_EQ(lines.size(), 16);
-    EXPECT_EQ(lines[0], "i\tsmer\tx\ty\tz\tx (bity)\ty (bity)\tz (bity)");
-    EXPECT_EQ(lines[2], QString::fromUtf8("1\t−\t0.60724\t0.60724\t-0.2618\t00.10011011011101\t"
+    EXPECT_EQ(lines[0], "i\tsmer\tposun\tx\ty\tz\tx (bity)\ty (bity)\tz (bity)");
+    EXPECT_EQ(lines[2], QString::fromUtf8("1\t−\t1\t0.60723876953125\t0.60723876953125\t"
+                                          "-0.26177978515625\t00.10011011011101\t"
                                           "00.10011011011101\t11.10111100111111"));
 }
 

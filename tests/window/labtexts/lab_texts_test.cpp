@@ -21,6 +21,18 @@ TEST(ThreeDigitsTest, PlainFromAThousandthBelowTenThousandScientificBeyond) {
     EXPECT_EQ(ThreeDigits(0.0L), "0");
 }
 
+TEST(SignificantTextTest, SixDigitsWithTheirZerosForScripts) {
+    EXPECT_EQ(SignificantText(357.0L, 6), "357.000");
+    EXPECT_EQ(SignificantText(615.5L, 6), "615.500");
+    EXPECT_EQ(SignificantText(2.2216796875L, 6), "2.22168");
+    EXPECT_EQ(SignificantText(0.00135L, 6), "0.00135000");
+    EXPECT_EQ(SignificantText(0.000123456789L, 6), "1.23457e-4");
+    EXPECT_EQ(SignificantText(1234567.0L, 6), "1234567");
+    EXPECT_EQ(SignificantText(9999999.7L, 6), "1.00000e7");
+    EXPECT_EQ(SignificantText(1.75e14L, 6), "1.75000e14");
+    EXPECT_EQ(SignificantText(0.0L, 6), "0");
+}
+
 TEST(LabErrorLineTest, DistanceAndTheSameInUnits) {
     // The 16/14 cosine of 30 degrees, 14191 / 2^14, against cos 30 degrees.
     EXPECT_EQ(LabErrorLine(0.86614990234375L, 0.86602540378443864676L, 0x1p-14L),
@@ -52,7 +64,51 @@ TEST(LabRefusalTextTest, OneLinePerRefusal) {
     EXPECT_EQ(LabRefusalText(TLabRefusal::Origin, setup, true), "Bod (0, 0) nemá uhol");
     EXPECT_EQ(LabRefusalText(TLabRefusal::BadSetup, setup, true),
               "Nastavenie mimo rozsahu: 1 až 64 krokov, slovo 8 až 64 bitov, desatinné bity 0 až "
-              "W − 1");
+              "W − 1, strážne bity 0 až 16, W + G najviac 64");
+}
+
+TEST(LabRefusalTextTest, TheLinearAndHyperbolicSystemsNameTheirOwnBounds) {
+    TLabSetup setup;
+    setup.system = TLabSystem::Hyperbolic;
+    EXPECT_EQ(LabRefusalText(TLabRefusal::OutOfDomain, setup, true), "t musí byť od −4 do 4");
+    setup.mode = TLabMode::Vectoring;
+    EXPECT_EQ(LabRefusalText(TLabRefusal::OutOfDomain, setup, true),
+              "Bod musí ležať medzi asymptotami: x > |y|");
+    setup.system = TLabSystem::Linear;
+    EXPECT_EQ(LabRefusalText(TLabRefusal::Origin, setup, true), "Nulou sa deliť nedá: x je 0");
+    setup.mode = TLabMode::Rotation;
+    EXPECT_EQ(LabRefusalText(TLabRefusal::OutOfDomain, setup, true), "c musí byť od −4 do 4");
+    // 16/15 holds neither the linear alpha_0 = 1 nor the hyperbolic gain; 16/14 holds both.
+    setup.arithmetic = TLabArithmetic::Fixed;
+    setup.fractionBits = 15;
+    EXPECT_EQ(LabRefusalText(TLabRefusal::DoesNotFit, setup, true),
+              "Konštanty sústavy sa do slova nezmestia: treba aspoň 2 celé bity");
+    setup.fractionBits = 14;
+    EXPECT_EQ(LabRefusalText(TLabRefusal::DoesNotFit, setup, true), "Hodnota sa do slova nezmestí");
+}
+
+TEST(LabNamesTest, ResultsAndInputsOfEverySystemAndMode) {
+    struct TCase {
+        TLabSystem system;
+        TLabMode mode;
+        const char* names; // first, second, third; theta, x, y
+    };
+    const TCase cases[] = {
+        {TLabSystem::Circular, TLabMode::Rotation, "cos θ|sin θ||Uhol|x|y"},
+        {TLabSystem::Circular, TLabMode::Vectoring, "uhol|dĺžka||Uhol|x|y"},
+        {TLabSystem::Linear, TLabMode::Rotation, "b + a·c|a||c|a|b"},
+        {TLabSystem::Linear, TLabMode::Vectoring, "y / x|x||c|x|y"},
+        {TLabSystem::Hyperbolic, TLabMode::Rotation, "cosh t|sinh t|exp t|t|x|y"},
+        {TLabSystem::Hyperbolic, TLabMode::Vectoring, "atanh(y / x)|dĺžka||t|x|y"},
+    };
+    for (const TCase& c : cases) {
+        TLabSetup setup;
+        setup.system = c.system;
+        setup.mode = c.mode;
+        EXPECT_EQ(LabFirstName(setup) + "|" + LabSecondName(setup) + "|" + LabThirdName(setup) +
+                      "|" + LabThetaName(setup) + "|" + LabXName(setup) + "|" + LabYName(setup),
+                  c.names);
+    }
 }
 
 TEST(LabRefusalTextTest, FixedPointTellsAMissingPiFromAValueTooLarge) {
@@ -75,6 +131,27 @@ TEST(ReadLabAngleTest, DegreesAsTheMainWindowConvertsThemCommaOrPoint) {
     EXPECT_EQ(ReadLabAngle("180", true), 3.141592653589793116L);
     EXPECT_EQ(ReadLabAngle("tridsať", true), std::nullopt);
     EXPECT_EQ(NotANumberText("Uhol"), "Uhol nie je číslo");
+}
+
+TEST(ReadLabCountTest, WholeNumbersAndTheRangesOfTheirSpinBoxes) {
+    EXPECT_EQ(ReadLabCount(" 14 "), 14);
+    EXPECT_EQ(ReadLabCount("+3"), 3);
+    EXPECT_EQ(ReadLabCount("-2"), -2);
+    EXPECT_EQ(ReadLabCount("99999999999"), INT32_MAX);
+    for (const char* refused : {"", "14.5", "1e2", "+-3", "0x10", "14 bitov"}) {
+        EXPECT_EQ(ReadLabCount(refused), std::nullopt) << refused;
+    }
+    TLabSetup setup;
+    EXPECT_EQ(NotAWholeNumberText(TLabCount::Steps), "Počet krokov nie je celé číslo");
+    EXPECT_EQ(LabCountRangeText(TLabCount::Steps, setup), "Počet krokov je od 1 do 64");
+    EXPECT_EQ(LabCountRangeText(TLabCount::WordBits, setup), "Šírka slova je od 8 do 64");
+    EXPECT_EQ(LabCountRangeText(TLabCount::FractionBits, setup), "Desatinné bity sú od 0 do 15");
+    EXPECT_EQ(LabCountRangeText(TLabCount::GuardBits, setup), "Strážne bity sú od 0 do 16");
+    setup.wordBits = 60;
+    EXPECT_EQ(LabCountRangeText(TLabCount::GuardBits, setup), "Strážne bity sú od 0 do 4");
+    EXPECT_TRUE(LabCountInRange(TLabCount::GuardBits, 4, setup));
+    EXPECT_FALSE(LabCountInRange(TLabCount::GuardBits, 5, setup));
+    EXPECT_FALSE(LabCountInRange(TLabCount::Steps, 0, setup));
 }
 
 TEST(SweepFloorStepsTest, FirstStepCountWithTheLeastError) {
