@@ -31,7 +31,8 @@ THyperbolicTables HyperbolicTables() {
     for (int i = 0, s = 1; i < kSteps; ++i) {
         t.shift[i] = s;
         t.scale[i] = ldexpl(1.0L, -s);
-        t.alpha[i] = atanhl(t.scale[i]);
+        // atanh 1/2 as 1/2 (log1p 1/2 - log1p(-1/2)), one unit above atanhl's, as the engine holds it.
+        t.alpha[i] = s == 1 ? 0.5L * (log1pl(0.5L) - log1pl(-0.5L)) : atanhl(t.scale[i]);
         k = (1.0L / sqrtl(1.0L - powl(2.0L, static_cast<long double>(-2 * s)))) * k;
         t.gain[i] = k;
         const bool repeat = (s == 4 || s == 13 || s == 40) && (i == 0 || t.shift[i - 1] != s);
