@@ -1,6 +1,9 @@
 // The laboratory's engine: a sweep (64 step counts x 1,001 inputs, the exact values once per
-// input) in each arithmetic and system, four of them beside a sweep of the same setup written
-// out by hand (lab_bare_sweeps.h), and one run of 64 steps with its states and exact values.
+// input) in each arithmetic and system, repeated (BM_Sweep: its exact values kept from the sweep
+// before, exact_memo.h) and from a cold start (BM_SweepCold, and BM_SweepBeside beside a sweep of
+// the same setup written out by hand, lab_bare_sweeps.h, which computes its exact values every
+// time), and one run of 64 steps with its states and exact values.
+#include "exact_memo.h"
 #include "lab.h"
 #include "lab_bare_sweeps.h"
 
@@ -36,15 +39,21 @@ void BM_Sweep(benchmark::State& state, TLabSetup setup) {
     }
 }
 
-// The engine's sweep of `setup` against the bare one, which must give the same errors.
+void BM_SweepCold(benchmark::State& state, TLabSetup setup) {
+    for (auto _ : state) {
+        TExactMemo::OfThisThread().Clear();
+        benchmark::DoNotOptimize(LabSweep(setup));
+    }
+}
+
+// The engine's sweep of `setup` from a cold start against the bare one, which must give the same
+// errors.
 void BM_SweepBeside(benchmark::State& state, TLabSetup setup, TLabSweep (*bare)()) {
     if (LabSweep(setup) != bare()) {
         state.SkipWithError("the bare sweep's errors differ from the engine's");
         return;
     }
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(LabSweep(setup));
-    }
+    BM_SweepCold(state, setup);
 }
 
 void BM_Bare(benchmark::State& state, TLabSweep (*bare)()) {
@@ -73,6 +82,9 @@ BENCHMARK_CAPTURE(BM_Sweep, RotationFixed16_14, Setup(Fixed, kRot))->Unit(kMs);
 BENCHMARK_CAPTURE(BM_Sweep, RotationFixed32_29, Setup(Fixed, kRot, 32, 29))->Unit(kMs);
 BENCHMARK_CAPTURE(BM_Sweep, VectoringExtended, Setup(Extended, kVec))->Unit(kMs);
 BENCHMARK_CAPTURE(BM_Sweep, VectoringFixed32_29, Setup(Fixed, kVec, 32, 29))->Unit(kMs);
+BENCHMARK_CAPTURE(BM_SweepCold, RotationExtended, Setup(Extended, kRot))->Unit(kMs);
+BENCHMARK_CAPTURE(BM_SweepCold, RotationFixed16_14, Setup(Fixed, kRot))->Unit(kMs);
+BENCHMARK_CAPTURE(BM_SweepCold, VectoringExtended, Setup(Extended, kVec))->Unit(kMs);
 // A 64-bit internal word takes the 128-bit sums.
 BENCHMARK_CAPTURE(BM_Sweep, HyperbolicRotationFixed48_45Guard16,
                   In(Setup(Fixed, kRot, 48, 45), Hyperbolic, TLabRounding::HalfEven, 16))

@@ -1,18 +1,19 @@
 #include "dispatch.h"
+#include "exact_memo.h"
 #include "exact_values.h"
 #include "lab.h"
 #include "passes.h"
 
+#include <array>
 #include <cmath>
 
 namespace {
 
-constexpr std::int32_t kSweepIntervals = 1000; // 1,001 inputs, both ends included
-
 // The k-th of 1,001 evenly spaced values from `from` to -from, left to right in extended:
 // from + (width k) / 1000.
 long double SweepValue(long double from, long double width, std::int32_t k) {
-    return from + (width * static_cast<long double>(k)) / static_cast<long double>(kSweepIntervals);
+    return from +
+           (width * static_cast<long double>(k)) / static_cast<long double>(kLabSweepIntervals);
 }
 
 // worst = max(worst, |value - exact|), passing over a NaN as fmaxl does, but inline.
@@ -45,6 +46,32 @@ template <TLabSystem S, TLabMode M> TSweepInput SweepInput(const TLabSetup& setu
     }
 }
 
+} // namespace
+
+TExactMemo& TExactMemo::OfThisThread() {
+    thread_local TExactMemo memo;
+    return memo;
+}
+
+namespace {
+
+// The exact values of the input `start` holds, from the memo's `entry` when it was computed for
+// the same inputs.
+template <TLabSystem S, TLabMode M, class A>
+const TLabExactValues& ExactOf(TLabExact& exact, const A& a, const TLabStart<A>& start,
+                               TExactMemo::TEntry& entry) {
+    const long double theta = a.Value(start.theta);
+    const long double x0 = a.Value(start.x0);
+    const long double y0 = a.Value(start.y0);
+    const auto same = [](long double u, long double v) {
+        return u == v && std::signbit(u) == std::signbit(v);
+    };
+    if (!entry.known || !same(entry.theta, theta) || !same(entry.x0, x0) || !same(entry.y0, y0)) {
+        entry = {true, theta, x0, y0, Expected<S, M>(exact, a, start)};
+    }
+    return entry.values;
+}
+
 template <TLabSystem S, TLabMode M, class A> TLabSweep SweepIn(const A& a, const TLabSetup& setup) {
     using TReg = typename A::TReg;
     TLabSweep worst{};
@@ -53,7 +80,8 @@ template <TLabSystem S, TLabMode M, class A> TLabSweep SweepIn(const A& a, const
         fits[n - 1] = ConstantsFit<S>(a, n);
     }
     TLabExact exact;
-    for (std::int32_t k = 0; k <= kSweepIntervals; ++k) {
+    TExactMemo::TTable& known = TExactMemo::OfThisThread().Table(setup);
+    for (std::int32_t k = 0; k <= kLabSweepIntervals; ++k) {
         const TSweepInput input = SweepInput<S, M>(setup, k);
         const TLabStart<A> start = LabStartOf<S, M>(a, input.theta, input.x0, input.y0);
         if (start.refusal != TLabRefusal::None) {
@@ -61,7 +89,8 @@ template <TLabSystem S, TLabMode M, class A> TLabSweep SweepIn(const A& a, const
         }
         // The exact values do not depend on n. e^t counts where the word holds it: a word
         // whose wrap would hide every other error does not.
-        const TLabExactValues expected = Expected<S, M>(exact, a, start);
+        const TLabExactValues& expected =
+            ExactOf<S, M>(exact, a, start, known[static_cast<std::size_t>(k)]);
         const bool third =
             S == TLabSystem::Hyperbolic && M == TLabMode::Rotation && a.Holds(expected.third);
         const auto keep = [&](std::int32_t n, const TLabResults<A>& results) {
