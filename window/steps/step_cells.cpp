@@ -105,6 +105,31 @@ std::string_view StepColumnHeader(int column) {
     return kHeaders.at(static_cast<std::size_t>(column));
 }
 
+namespace {
+
+std::string_view GuessSign(int guess) {
+    return guess > 0 ? kCounterClockwise : kClockwise;
+}
+
+} // namespace
+
+std::string GuessedDirectionText(const TStepRow& row, int guess) {
+    const std::string direction = StepCellText(row, kColumnSigma);
+    if (direction == GuessSign(guess)) {
+        return direction + " \u2713";
+    }
+    return direction + " \u2717 (" + std::string(GuessSign(guess)) + ")";
+}
+
+std::string GuessedDirectionTip(const TStepRow& row, int guess) {
+    const std::string direction = StepCellText(row, kColumnSigma);
+    std::string tip = "Tvoj tip: " + std::string(GuessSign(guess)) + ", spr\u00e1vne";
+    if (direction != GuessSign(guess)) {
+        tip += " je " + direction;
+    }
+    return tip;
+}
+
 std::string ErrorText(long double error) {
     if (error == 0.0L) {
         return "0";

@@ -25,11 +25,7 @@ constexpr std::array<const char*, kStepColumns> kHeaderTips = {
 
 // The "smer" cell of a step in the quiz.
 constexpr auto kOpenDirection = "?";
-constexpr auto kRightMark = " ✓";
-constexpr auto kWrongMark = " ✗";
 constexpr auto kOpenTip = "Hádaj smer: + alebo −";
-constexpr auto kRightTip = "Uhádnuté správne";
-constexpr auto kWrongTip = "Uhádnuté nesprávne";
 
 } // namespace
 
@@ -120,8 +116,7 @@ QVariant TStepTableModel::SigmaData(const TStepRow& row, int role) const {
         if (mark == TGuessMark::Open) {
             return QString::fromUtf8(kOpenDirection);
         }
-        return FromUtf8(StepCellText(row, kColumnSigma)) +
-               QString::fromUtf8(mark == TGuessMark::Right ? kRightMark : kWrongMark);
+        return FromUtf8(GuessedDirectionText(row, quiz_->Guess(row.i)));
     case Qt::ForegroundRole:
         if (mark == TGuessMark::Open) {
             return QVariant();
@@ -129,9 +124,8 @@ QVariant TStepTableModel::SigmaData(const TStepRow& row, int role) const {
         return TableAccent(mark == TGuessMark::Right ? TTableAccent::Right : TTableAccent::Wrong,
                            QGuiApplication::palette());
     case Qt::ToolTipRole:
-        return QString::fromUtf8(mark == TGuessMark::Open    ? kOpenTip
-                                 : mark == TGuessMark::Right ? kRightTip
-                                                             : kWrongTip);
+        return mark == TGuessMark::Open ? QString::fromUtf8(kOpenTip)
+                                        : FromUtf8(GuessedDirectionTip(row, quiz_->Guess(row.i)));
     default:
         return QVariant();
     }

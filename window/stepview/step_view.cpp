@@ -48,6 +48,8 @@ constexpr auto kTextContinue = "Pokračovať";
 // the longest shortest text of an extended value, a sign and 21 significant digits with an
 // exponent ("-1.22655225516145811394e-14"); three digits with a three-digit exponent.
 const std::vector<int> kColumnCharacters = {8, 1, 27, 27, 27, 27, 9, 9};
+// While guessing is on, "smer" holds the mark and a wrong guess: "− ✗ (+)".
+constexpr int kGuessedSigmaCharacters = 7;
 // The table's least: "i", "smer" and one value column, and two rows.
 constexpr int kLeastColumns = kColumnAtan + 1;
 constexpr int kLeastRows = 2;
@@ -111,8 +113,6 @@ void TStepView::SetUpTable() {
     auto* delegate = new TSettledDigitsDelegate(table);
     table->setItemDelegateForColumn(kColumnX, delegate);
     table->setItemDelegateForColumn(kColumnY, delegate);
-    table->SetColumnCharacters(kColumnCharacters);
-
     SizeTable();
     connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TStepView::SelectionChanged);
@@ -122,6 +122,11 @@ void TStepView::SetUpTable() {
 // Every size is set here, from the fonts, once and at every change of the zoom: nothing is
 // measured as rows arrive.
 void TStepView::SizeTable() {
+    std::vector<int> characters = kColumnCharacters;
+    if (quiz_ != nullptr && quiz_->On()) {
+        characters[kColumnSigma] = kGuessedSigmaCharacters;
+    }
+    ui_->StepTable->SetColumnCharacters(characters);
     ui_->StepTable->FitToFont(model_->CellFont());
 }
 
@@ -308,6 +313,14 @@ void TStepView::QuizChanged() {
         ui_->GuessMinusButton->setEnabled(asking);
         SetSpokenText(ui_->ScoreLabel,
                       quiz_ != nullptr ? FromUtf8(quiz_->ScoreText()) : ui_->ScoreLabel->text());
+        // While guessing is on the question's line keeps its place, empty between questions.
+        const bool guessing = quiz_ != nullptr && quiz_->On();
+        if (guessing != ui_->QuestionLabel->isVisibleTo(this)) {
+            ui_->QuestionLabel->setVisible(guessing);
+            SizeTable();
+        }
+        SetSpokenText(ui_->QuestionLabel,
+                      quiz_ != nullptr ? FromUtf8(quiz_->QuestionText()) : QString());
         model_->QuizChanged();
         ui_->VectorPlot->RowsChanged();
     });

@@ -31,6 +31,14 @@ TEST(StepCellsTest, SmerFollowsTheResidualsSignOnThirtyDegrees) {
     EXPECT_EQ(smer, (std::vector<std::string>{"+", "\u2212", "+", "\u2212", "+", "+"}));
 }
 
+TEST(StepCellsTest, GuessedSmerShowsTheMarkAndAWrongGuess) {
+    const TStepRows rows = RunRows("30"); // step 0 turns +, step 1 −
+    EXPECT_EQ(GuessedDirectionText(rows.Row(0), +1), "+ \u2713");
+    EXPECT_EQ(GuessedDirectionTip(rows.Row(0), +1), "Tvoj tip: +, spr\u00e1vne");
+    EXPECT_EQ(GuessedDirectionText(rows.Row(1), +1), "\u2212 \u2717 (+)");
+    EXPECT_EQ(GuessedDirectionTip(rows.Row(1), +1), "Tvoj tip: +, spr\u00e1vne je \u2212");
+}
+
 TEST(StepCellsTest, StepRowShowsIndexAngleAndResidualLosslessly) {
     const TStepRows rows = RunRows("30");
     EXPECT_EQ(Cell(rows, 1, kColumnIndex), "1");

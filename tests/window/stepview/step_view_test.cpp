@@ -477,6 +477,9 @@ TEST_F(StepViewTest, AskedStepReadsAQuestionMarkUntilAKeyAnswersIt) {
     const QModelIndex sigma = Table()->model()->index(1, kColumnSigma);
     EXPECT_EQ(sigma.data().toString(), QStringLiteral("?"));
     EXPECT_TRUE(Button("GuessPlusButton")->isEnabled());
+    EXPECT_EQ(Control<QLabel>("QuestionLabel")->text(),
+              QString::fromUtf8("Ak\u00fdm smerom sa oto\u010d\u00ed krok 1? Stla\u010d + alebo "
+                                "\u2212."));
     Table()->setFocus();
     QTest::keyClick(Table(), Qt::Key_Minus);
     EXPECT_EQ(sigma.data().toString(), QString::fromUtf8("\u2212 \u2713"));
@@ -486,6 +489,7 @@ TEST_F(StepViewTest, AskedStepReadsAQuestionMarkUntilAKeyAnswersIt) {
               QString::fromUtf8("Spr\u00e1vne: 1 z 1"))
         << "what a screen reader reads after the name";
     EXPECT_FALSE(Button("GuessPlusButton")->isEnabled());
+    EXPECT_EQ(Control<QLabel>("QuestionLabel")->text(), QString());
     QSignalSpy guesses(view_, &TStepView::DirectionGuessed);
     QTest::keyClick(Table(), Qt::Key_Plus);
     EXPECT_EQ(guesses.count(), 0) << "no question is open";
