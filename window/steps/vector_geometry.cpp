@@ -1,5 +1,6 @@
 #include "vector_geometry.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -31,6 +32,13 @@ std::optional<TStepTurn> StepTurn(const TStepRow& row) {
     turn.sign = row.z >= 0.0L ? 1 : -1;
     turn.to = turn.from + static_cast<long double>(turn.sign) * turn.angle;
     return turn;
+}
+
+long double TurnMarkSweep(long double angle, double radiusPixels, double leastLength) {
+    if (!(radiusPixels > 0.0)) {
+        return angle;
+    }
+    return std::max(angle, static_cast<long double>(leastLength / radiusPixels));
 }
 
 TViewPoint RegionPointAt(long double angle, long double radius) {

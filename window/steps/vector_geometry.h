@@ -43,6 +43,13 @@ struct TStepTurn {
 // The turn of `row`; none for the result row.
 std::optional<TStepTurn> StepTurn(const TStepRow& row);
 
+// How far a turn's mark sweeps, in radians: the step's own `angle` where its arc at
+// `radiusPixels` from the origin is at least `leastLength` pixels long, else the angle that
+// gives that length. From step 4 on a true arc would be shorter than its arrow head, and from
+// step 7 little more than the head, which then reads either way; drawn at least so long, a tiny
+// turn still shows which way it goes.
+long double TurnMarkSweep(long double angle, double radiusPixels, double leastLength);
+
 // The point at `radius` from the origin in the direction `angle` (radians), in the region.
 TViewPoint RegionPointAt(long double angle, long double radius);
 

@@ -30,6 +30,8 @@ constexpr qreal kVectorPenWidth = 3.0;
 constexpr qreal kTurnPenWidth = 2.5;
 constexpr qreal kTipRadius = 4.5;
 constexpr qreal kArrowLength = 10.0;
+// The least length of a turn's arc, its head included: three heads, so the arc shows beside it.
+constexpr qreal kLeastTurnLength = 3 * kArrowLength;
 constexpr qreal kArrowHalfWidth = 5.0;
 constexpr qreal kLabelGap = 4.0;
 constexpr qreal kCaptionPadding = 4.0;
@@ -113,13 +115,17 @@ void DrawVector(QPainter& painter, const QRectF& region, const TStepRow& row) {
 }
 
 // The arc from the vector's direction to the next one's, with an arrow head at its end that
-// points along the turn.
+// points along the turn; a turn too small to show its way is drawn longer (TurnMarkSweep).
 void DrawTurn(QPainter& painter, const QRectF& region, const TStepRow& row, const TStepTurn& turn) {
     const long double radius = kTurnRadiusShare * hypotl(row.x, row.y);
+    const double pixelsPerUnit = region.width() / static_cast<double>(kRegionRight - kRegionLeft);
+    const long double sweep =
+        TurnMarkSweep(turn.angle, static_cast<double>(radius) * pixelsPerUnit, kLeastTurnLength);
+    const long double to = turn.from + static_cast<long double>(turn.sign) * sweep;
     QPolygonF arc;
     arc.reserve(kTurnSamples + 1);
     for (int k = 0; k <= kTurnSamples; ++k) {
-        const long double angle = turn.from + (turn.to - turn.from) * k / kTurnSamples;
+        const long double angle = turn.from + (to - turn.from) * k / kTurnSamples;
         arc.append(Pixel(region, RegionPointAt(angle, radius)));
     }
     painter.setPen(QPen(kTurnColour, kTurnPenWidth, Qt::SolidLine, Qt::RoundCap));
@@ -127,7 +133,7 @@ void DrawTurn(QPainter& painter, const QRectF& region, const TStepRow& row, cons
     painter.drawPolyline(arc);
 
     // The head's axis is the tangent at the end, in screen orientation (y down).
-    const qreal along = static_cast<qreal>(turn.to) + turn.sign * M_PI / 2;
+    const qreal along = static_cast<qreal>(to) + turn.sign * M_PI / 2;
     const QPointF direction(std::cos(along), -std::sin(along));
     const QPointF across(-direction.y(), direction.x());
     const QPointF end = arc.back();

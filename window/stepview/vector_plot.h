@@ -7,8 +7,9 @@
 // "Vektor kroku": the rotation of the shown step on the right half of the unit circle (see
 // vector_geometry.h), large and smoothed: the axes and the circle, the target angle theta in
 // green, the vectors of the earlier steps in light red, the shown step's vector in red and its
-// turn as a blue arc with an arrow from that vector to the next, captioned with its angle
-// atan 2^-i and direction. While the shown step's direction is still to be guessed the turn is
+// turn as a blue arc with an arrow from that vector to the next (at least three arrow heads
+// long, so that from step 4 on, where the true arc is shorter, its way still reads), captioned
+// with its angle atan 2^-i and direction. While the shown step's direction is still to be guessed the turn is
 // left out and the caption's direction reads "?". The caption wraps between its words where the
 // plot is narrower than its line, and the circle keeps below it the room the longest caption
 // takes, so that it stays put from step to step.

@@ -101,6 +101,14 @@ TEST(StepTurnTest, ResultRowTakesNoTurn) {
     EXPECT_FALSE(StepTurn(kRun.Row(54)).has_value());
 }
 
+TEST(TurnMarkTest, SweepsAtLeastTheLeastLength) {
+    // (angle, radius in pixels, least length) -> the sweep drawn
+    EXPECT_EQ(TurnMarkSweep(0.463648L, 128.0, 32.0), 0.463648L) << "59 px of arc: its own angle";
+    EXPECT_EQ(TurnMarkSweep(0.0624188L, 128.0, 32.0), 0.25L) << "step 4: 8 px would be shorter";
+    EXPECT_EQ(TurnMarkSweep(1.1e-16L, 256.0, 32.0), 0.125L) << "step 53";
+    EXPECT_EQ(TurnMarkSweep(0.0624188L, 0.0, 32.0), 0.0624188L) << "no radius: its own angle";
+}
+
 TEST(TurnCaptionTest, NamesTheStepItsAngleAndDirectionOrKeepsTheDirectionOpen) {
     EXPECT_EQ(TurnCaption(kRun.Row(0), false), "krok 0: +atan 2^-0 = +0.785398 rad");
     EXPECT_EQ(TurnCaption(kRun.Row(1), false), "krok 1: \u2212atan 2^-1 = \u22120.463648 rad");
