@@ -1,8 +1,8 @@
 """Keeping a lesson's table: on a 1366x768 laptop screen the step view opens wholly on the screen
 (there is no room beside the main window, so it covers it). A 30 degree run, then Home and three
 right arrows show step 3, and "Uložiť tabuľku…" with a name typed into the file dialog saves the
-table as CSV: the header row and every row's cells as a plain implementation of the rotation
-computes them (e2e_expected_values), comma-separated, UTF-8."""
+table as CSV: a first row with the run's angle, the header row and every row's cells as a plain
+implementation of the rotation computes them (e2e_expected_values), comma-separated, UTF-8."""
 
 import csv
 import os
@@ -77,6 +77,9 @@ def case(args):
             data = file.read()
         check(not data.startswith(b"\xef\xbb\xbf"), "the CSV starts with a byte order mark")
         rows = read_csv(path)
+        check_equal(rows[0], ["\u03b8 (rad)", expected.rows[0][HEADERS.index("z")]],
+                    "the CSV's first row: the angle, as step 0's z")
+        rows = rows[1:]
         check_equal(rows[0], HEADERS, "the CSV's header row")
         check_equal(len(rows), STEPS + 2, "the CSV's rows with the header")
         wrong = [f"row {index} {HEADERS[column]!r}: {saved[column]!r} instead of "

@@ -5,7 +5,10 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 // The magnifier's geometry, free of the toolkit: a square view of the plane centred on the
 // target point (cos theta, sin theta) that narrows with the steps.
@@ -79,6 +82,13 @@ TViewSegment TargetRay(const TMagnifierView& view);
 // width (at most pi): the arc through the target far enough to cross the whole view. Every
 // point lies within one side of the centre.
 std::array<TViewPoint, kArcSamples> ArcSamples(const TMagnifierView& view);
+
+// The part of `segment` on the view, its ends cut at the view's edges (Liang-Barsky); none where
+// it misses the view. A picture saved as SVG keeps no clip rectangle, so what the view shows is
+// cut here rather than by the painter.
+std::optional<TViewSegment> ClipToView(const TViewSegment& segment);
+// The parts of the polyline through `points` on the view, each a polyline of its own.
+std::vector<std::vector<TViewPoint>> ClipToView(std::span<const TViewPoint> points);
 
 // The scale label, UTF-8: "šírka: " and the width with two significant digits in exponent form
 // ("šírka: 2.2e-16", "šírka: 3.1e+00"), with '.' in every locale.

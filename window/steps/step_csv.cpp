@@ -1,5 +1,6 @@
 #include "step_csv.h"
 
+#include "conversions.h"
 #include "step_cells.h"
 
 namespace {
@@ -24,7 +25,8 @@ std::string CsvField(std::string_view text) {
 }
 
 std::string StepTableCsv(const TStepRows& rows) {
-    std::string csv;
+    std::string csv =
+        CsvField("\u03b8 (rad)") + "," + FloatToStr(rows.Theta()) + std::string(kLineEnd);
     for (int column = 0; column < kStepColumns; ++column) {
         csv += (column == 0 ? "" : ",") + CsvField(StepColumnHeader(column));
     }

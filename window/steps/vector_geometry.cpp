@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -61,4 +62,25 @@ std::string TurnCaption(const TStepRow& row, bool hidden) {
     caption.append(angle, converted.ptr);
     caption += " rad";
     return caption;
+}
+
+namespace {
+
+std::string SixDigits(long double value) {
+    char text[32];
+    const auto converted =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, kCaptionDigits);
+    std::string written(text, converted.ptr);
+    if (written.starts_with('-')) {
+        written.replace(0, 1, kMinus);
+    }
+    return written;
+}
+
+} // namespace
+
+std::string PictureCaption(long double theta, const TStepRow& row) {
+    const long double degrees = theta * 180.0L / std::numbers::pi_v<long double>;
+    return "\u03b8 = " + SixDigits(theta) + " rad (" + SixDigits(degrees) + "\u00b0), " +
+           (row.isResult ? std::string("v\u00fdsledok") : "krok " + std::to_string(row.i));
 }

@@ -57,3 +57,7 @@ TViewPoint RegionPointAt(long double angle, long double radius);
 // "krok 1: −atan 2^-1 = −0.463648 rad"; for the result row "výsledok". With `hidden` the
 // direction stays open: "krok 1: ?atan 2^-1 = ?0.463648 rad".
 std::string TurnCaption(const TStepRow& row, bool hidden);
+
+// The caption of a saved picture of a run's row: the angle in radians and degrees, six
+// significant digits, and the row, "θ = 0.523599 rad (30°), krok 3" or "θ = … , výsledok".
+std::string PictureCaption(long double theta, const TStepRow& row);

@@ -41,21 +41,27 @@ void DrawDot(QPainter& painter, QPointF centre, qreal radius, const QColor& colo
     painter.drawEllipse(centre, radius, radius);
 }
 
+// The arc and the ray are cut to the square by their geometry (ClipToView), which holds in a
+// saved SVG too, where a clip rectangle does not.
 void DrawArc(QPainter& painter, const QRectF& square, const TMagnifierView& view) {
-    QPolygonF arc;
-    arc.reserve(kArcSamples);
-    for (const TViewPoint& sample : ArcSamples(view)) {
-        arc.append(Pixel(square, sample));
-    }
     painter.setPen(QPen(kCircleColour, kLinePenWidth));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(arc);
+    const std::array<TViewPoint, kArcSamples> samples = ArcSamples(view);
+    for (const std::vector<TViewPoint>& part : ClipToView(samples)) {
+        QPolygonF arc;
+        arc.reserve(static_cast<qsizetype>(part.size()));
+        for (const TViewPoint& point : part) {
+            arc.append(Pixel(square, point));
+        }
+        painter.drawPolyline(arc);
+    }
 }
 
 void DrawTargetRay(QPainter& painter, const QRectF& square, const TMagnifierView& view) {
-    const TViewSegment ray = TargetRay(view);
-    painter.setPen(QPen(kTargetColour, kLinePenWidth));
-    painter.drawLine(Pixel(square, ray.from), Pixel(square, ray.to));
+    if (const auto ray = ClipToView(TargetRay(view))) {
+        painter.setPen(QPen(kTargetColour, kLinePenWidth));
+        painter.drawLine(Pixel(square, ray->from), Pixel(square, ray->to));
+    }
 }
 
 // The tips of the rows before the shown one that fall inside the view.
@@ -129,12 +135,9 @@ void TMagnifier::Paint(QPainter& painter, const QRectF& area) const {
     const TStepRow& row = rows->Row(shown);
     const TMagnifierView view = ViewOfRow(*rows, row);
 
-    painter.save();
-    painter.setClipRect(square);
     DrawArc(painter, square, view);
     DrawTargetRay(painter, square, view);
     DrawEarlierTips(painter, square, view, *rows, shown);
-    painter.restore();
     DrawFrame(painter, square);
     DrawScaleLabel(painter, square, view.width);
     DrawTip(painter, square, view, row);

@@ -1,15 +1,24 @@
 #include "plots_picture.h"
 
+#include "colours.h"
 #include "step_plot.h"
 
 #include <QBuffer>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QSvgGenerator>
 #include <algorithm>
 
 namespace {
 
-QSize PictureSize(const std::vector<TStepPlot*>& plots) {
+// Room above and below the caption's line, and before it.
+constexpr int kCaptionPadding = 4;
+
+int CaptionHeight(const std::vector<TStepPlot*>& plots) {
+    return plots.empty() ? 0 : QFontMetrics(plots.front()->font()).height() + 2 * kCaptionPadding;
+}
+
+QSize PlotsSize(const std::vector<TStepPlot*>& plots) {
     QSize size(0, 0);
     for (const TStepPlot* plot : plots) {
         if (!plot->size().isEmpty()) {
@@ -20,41 +29,58 @@ QSize PictureSize(const std::vector<TStepPlot*>& plots) {
     return size;
 }
 
-// The window's colour, then every plot at its place.
-void Compose(QPainter& painter, const std::vector<TStepPlot*>& plots, const QSize& size) {
+QSize PictureSize(const std::vector<TStepPlot*>& plots) {
+    const QSize plotsSize = PlotsSize(plots);
+    return {plotsSize.width(), plotsSize.height() + CaptionHeight(plots)};
+}
+
+// The caption's strip, then every plot at its place, each within its own frame.
+void Compose(QPainter& painter, const std::vector<TStepPlot*>& plots, const QSize& size,
+             const QString& caption) {
     if (plots.empty()) {
         return;
     }
-    painter.fillRect(QRect(QPoint(0, 0), size), plots.front()->palette().window());
+    const int captionHeight = CaptionHeight(plots);
+    const QRect strip(0, 0, size.width(), captionHeight);
+    painter.fillRect(strip, kPaper);
+    painter.setPen(kInk);
+    painter.setFont(plots.front()->font());
+    painter.drawText(strip.adjusted(kCaptionPadding, 0, -kCaptionPadding, 0),
+                     Qt::AlignLeft | Qt::AlignVCenter, caption);
     int left = 0;
     for (TStepPlot* plot : plots) {
         if (plot->size().isEmpty()) {
             continue;
         }
-        plot->render(&painter, QPoint(left, 0), QRegion(), QWidget::DrawChildren);
+        const QPoint at(left, captionHeight);
+        painter.save();
+        painter.setClipRect(QRect(at, plot->size()));
+        plot->render(&painter, at, QRegion(), QWidget::DrawChildren);
+        painter.restore();
         left += plot->width() + kPictureGap;
     }
 }
 
 } // namespace
 
-QImage PlotsImage(const std::vector<TStepPlot*>& plots) {
+QImage PlotsImage(const std::vector<TStepPlot*>& plots, const QString& caption) {
     const QSize size = PictureSize(plots);
     QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
     QPainter painter(&image);
-    Compose(painter, plots, size);
+    Compose(painter, plots, size, caption);
     return image;
 }
 
-QByteArray PlotsPng(const std::vector<TStepPlot*>& plots) {
+QByteArray PlotsPng(const std::vector<TStepPlot*>& plots, const QString& caption) {
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
-    PlotsImage(plots).save(&buffer, "PNG");
+    PlotsImage(plots, caption).save(&buffer, "PNG");
     return data;
 }
 
-QByteArray PlotsSvg(const std::vector<TStepPlot*>& plots, const QString& title) {
+QByteArray PlotsSvg(const std::vector<TStepPlot*>& plots, const QString& caption) {
     const QSize size = PictureSize(plots);
     QByteArray data;
     QBuffer buffer(&data);
@@ -63,10 +89,10 @@ QByteArray PlotsSvg(const std::vector<TStepPlot*>& plots, const QString& title) 
     generator.setOutputDevice(&buffer);
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setTitle(title);
+    generator.setTitle(caption);
     {
         QPainter painter(&generator);
-        Compose(painter, plots, size);
+        Compose(painter, plots, size, caption);
     }
     return data;
 }

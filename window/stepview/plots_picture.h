@@ -7,14 +7,17 @@
 
 class TStepPlot;
 
-// One picture of several plots as they show now, side by side from left to right in the order
-// given, top edges aligned, each at its size on the screen, with kPictureGap pixels of the
-// window's colour between them. Plots of no size are left out.
+// One picture of several plots as they show now, under a caption that says what they show (the
+// run's angle and the row, vector_geometry.h's PictureCaption): the caption on a strip of paper
+// across the picture's width, then the plots side by side from left to right in the order given,
+// top edges aligned, each at its size on the screen, kPictureGap pixels apart. Each plot is
+// clipped to its own frame; nothing fills the gaps or the room below a shorter plot (transparent
+// in PNG, empty in SVG). Plots of no size are left out.
 inline constexpr int kPictureGap = 8;
 
 // The picture as an image (ARGB32).
-QImage PlotsImage(const std::vector<TStepPlot*>& plots);
+QImage PlotsImage(const std::vector<TStepPlot*>& plots, const QString& caption);
 // The picture as PNG file data.
-QByteArray PlotsPng(const std::vector<TStepPlot*>& plots);
-// The picture as SVG file data: lines, markers and texts as vectors, titled `title`.
-QByteArray PlotsSvg(const std::vector<TStepPlot*>& plots, const QString& title);
+QByteArray PlotsPng(const std::vector<TStepPlot*>& plots, const QString& caption);
+// The picture as SVG file data: lines, markers and texts as vectors, titled with the caption.
+QByteArray PlotsSvg(const std::vector<TStepPlot*>& plots, const QString& caption);

@@ -4,6 +4,7 @@
 #include "step_csv.h"
 #include "step_plot.h"
 #include "step_rows.h"
+#include "vector_geometry.h"
 #include "whole_file.h"
 
 #include <QDir>
@@ -40,6 +41,12 @@ QString WithSuffix(const QString& path, const QString& suffix, const QStringList
 
 QString Native(const QString& path) {
     return QDir::toNativeSeparators(path);
+}
+
+// "θ = 0.523599 rad (30°), krok 3": what a picture of `row` shows.
+QString Caption(const TStepRows& rows, int row) {
+    return QString::fromStdString(
+        PictureCaption(rows.Theta(), rows.Row(static_cast<std::size_t>(row))));
 }
 
 QString Cause(int error) {
@@ -146,46 +153,46 @@ bool TStepExport::MayReplace(const QString& title, const QString& path) {
         title, QStringLiteral("Súbor „%1“ už existuje. Chcete ho nahradiť?").arg(info.fileName()));
 }
 
-bool TStepExport::Write(const QString& title, const QString& path, const QByteArray& data) {
+QString TStepExport::Write(const QString& title, const QString& path, const QByteArray& data) {
     const QString failure = WriteWhole(path, data);
     if (!failure.isEmpty()) {
         dialogs_->Warn(title, failure);
-        return false;
+        return {};
     }
     lastFolder_ = QFileInfo(path).absolutePath();
-    return true;
+    return QStringLiteral("Uložené: %1").arg(Native(path));
 }
 
-void TStepExport::SavePicture(const std::vector<TStepPlot*>& plots, int shownRow) {
+QString TStepExport::SavePicture(const std::vector<TStepPlot*>& plots, const TStepRows& rows,
+                                 int shownRow) {
     if (shownRow < 0) {
         dialogs_->Warn(kTitlePicture, kNothingYet);
-        return;
+        return {};
     }
     const QString chosen = dialogs_->SaveFileName(
         kTitlePicture, QDir(StartFolder(true)).filePath(StepFileName(shownRow)), kFiltersPicture);
     if (chosen.isEmpty()) {
-        return;
+        return {};
     }
     const QString path =
         WithSuffix(chosen, QStringLiteral("png"), {QStringLiteral("png"), QStringLiteral("svg")});
     if (!MayReplace(kTitlePicture, path)) {
-        return;
+        return {};
     }
     const bool svg = QFileInfo(path).suffix().toLower() == QStringLiteral("svg");
-    const QByteArray data =
-        svg ? PlotsSvg(plots, QStringLiteral("Kroky algoritmu CORDIC – krok %1").arg(shownRow))
-            : PlotsPng(plots);
-    Write(kTitlePicture, path, data);
+    const QString caption = Caption(rows, shownRow);
+    return Write(kTitlePicture, path, svg ? PlotsSvg(plots, caption) : PlotsPng(plots, caption));
 }
 
-void TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, int rowCount) {
+QString TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, const TStepRows& rows) {
+    const int rowCount = static_cast<int>(rows.Count());
     if (rowCount <= 0) {
         dialogs_->Warn(kTitleSteps, kNothingYet);
-        return;
+        return {};
     }
     const QString folder = dialogs_->Folder(kTitleSteps, StartFolder(true));
     if (folder.isEmpty()) {
-        return;
+        return {};
     }
     const QDir target(folder);
     int existing = 0;
@@ -199,7 +206,7 @@ void TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, int rowCoun
                                .arg(Native(folder))
                                .arg(existing)
                                .arg(StepFileName(0), StepFileName(rowCount - 1)))) {
-        return;
+        return {};
     }
     // Every picture is written here first; the folder goes with whatever is left in it.
     const TStagingFolder staging(target.absolutePath());
@@ -207,7 +214,7 @@ void TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, int rowCoun
         dialogs_->Warn(kTitleSteps,
                        QStringLiteral("Do priečinka „%1“ sa nedá zapisovať: %2. Nič sa neuložilo.")
                            .arg(Native(folder), Cause(staging.Error())));
-        return;
+        return {};
     }
     {
         const TShownRowsKeeper keeper(plots);
@@ -216,11 +223,12 @@ void TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, int rowCoun
                 plot->ShowRow(row);
             }
             const QString failure =
-                WriteWhole(QDir(staging.Path()).filePath(StepFileName(row)), PlotsPng(plots),
+                WriteWhole(QDir(staging.Path()).filePath(StepFileName(row)),
+                           PlotsPng(plots, Caption(rows, row)),
                            Native(target.filePath(StepFileName(row))), Native(folder));
             if (!failure.isEmpty()) {
                 dialogs_->Warn(kTitleSteps, failure);
-                return;
+                return {};
             }
         }
     }
@@ -235,7 +243,7 @@ void TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, int rowCoun
                            QStringLiteral("Súbory sa nepodarilo presunúť do priečinka „%1“: %2. "
                                           "Nič sa neuložilo.")
                                .arg(Native(folder), Cause(error.value())));
-            return;
+            return {};
         }
         if (error) {
             dialogs_->Warn(kTitleSteps,
@@ -243,26 +251,28 @@ void TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, int rowCoun
                                           "%3. Uložené sú len súbory %4 až %5.")
                                .arg(StepFileName(row), Native(folder), Cause(error.value()),
                                     StepFileName(0), StepFileName(row - 1)));
-            return;
+            return {};
         }
     }
     lastFolder_ = target.absolutePath();
+    return QStringLiteral("Uložené: %1 až %2 v priečinku %3")
+        .arg(StepFileName(0), StepFileName(rowCount - 1), Native(folder));
 }
 
-void TStepExport::SaveTable(const TStepRows& rows) {
+QString TStepExport::SaveTable(const TStepRows& rows) {
     if (rows.Count() == 0) {
         dialogs_->Warn(kTitleTable, kNothingYet);
-        return;
+        return {};
     }
     const QString chosen = dialogs_->SaveFileName(
         kTitleTable, QDir(StartFolder(false)).filePath(QStringLiteral("kroky.csv")), kFiltersTable);
     if (chosen.isEmpty()) {
-        return;
+        return {};
     }
     const QString path = WithSuffix(chosen, QStringLiteral("csv"), {QStringLiteral("csv")});
     if (!MayReplace(kTitleTable, path)) {
-        return;
+        return {};
     }
     const std::string csv = StepTableCsv(rows);
-    Write(kTitleTable, path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())));
+    return Write(kTitleTable, path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())));
 }

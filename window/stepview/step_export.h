@@ -10,14 +10,16 @@ class TStepPlot;
 class TStepRows;
 
 // Saving what the step view shows, for worksheets and slides:
-//   SavePicture   "Uložiť obrázok…": the plots as one picture (plots_picture.h), PNG or SVG by
-//                 the name's ending (a name without .png or .svg gets .png);
+//   SavePicture   "Uložiť obrázok…": the plots as one picture under a caption naming the angle
+//                 and the step (plots_picture.h), PNG or SVG by the name's ending (a name
+//                 without .png or .svg gets .png);
 //   SaveAllSteps  "Uložiť všetky kroky…": one PNG per row, krok-00.png … krok-54.png, into a
 //                 folder;
-//   SaveTable     "Uložiť tabuľku…": the table as CSV (step_csv.h), .csv added when missing.
+//   SaveTable     "Uložiť tabuľku…": the table as CSV with the angle's row first (step_csv.h),
+//                 .csv added when missing.
 //
 // A file is written whole or not at all: it is written beside its final name and renamed onto
-// it only when every byte is on the disk (QSaveFile). The steps' pictures are all written into a
+// it only when every byte is on the disk (whole_file.h). The steps' pictures are all written into a
 // hidden folder beside them first and moved into place only when all of them are written; an
 // existing file of the same name is replaced only after the user agrees. Whatever fails --
 // a folder that cannot be written, a full disk -- is told in Slovak and leaves no file behind.
@@ -31,19 +33,22 @@ public:
     // Replaces the dialogs (tests answer them without a window).
     void SetDialogs(std::unique_ptr<IExportDialogs> dialogs);
 
-    // `shownRow`: the row the plots show, for the suggested name; -1 when there is none.
-    void SavePicture(const std::vector<TStepPlot*>& plots, int shownRow);
-    // Shows each of the `rowCount` rows in every plot in turn, and afterwards the rows they
-    // showed before.
-    void SaveAllSteps(const std::vector<TStepPlot*>& plots, int rowCount);
-    void SaveTable(const TStepRows& rows);
+    // Each returns what it saved, for the view's status line ("Uložené: /home/eva/krok-03.png"),
+    // or an empty text when nothing was saved (cancelled, or told why).
+    //
+    // `shownRow`: the row of `rows` the plots show, for the suggested name and the caption; -1
+    // when there is none.
+    QString SavePicture(const std::vector<TStepPlot*>& plots, const TStepRows& rows, int shownRow);
+    // Shows each of the rows in every plot in turn, and afterwards the rows they showed before.
+    QString SaveAllSteps(const std::vector<TStepPlot*>& plots, const TStepRows& rows);
+    QString SaveTable(const TStepRows& rows);
 
 private:
     QString StartFolder(bool pictures) const;
     // Whether `path` may be written: it does not exist, or the user agrees to replace it.
     bool MayReplace(const QString& title, const QString& path);
-    // Writes `data` whole to `path`; false, having told the user why, when it fails.
-    bool Write(const QString& title, const QString& path, const QByteArray& data);
+    // Writes `data` whole to `path`: what was saved, or empty, having told the user why.
+    QString Write(const QString& title, const QString& path, const QByteArray& data);
 
     std::unique_ptr<IExportDialogs> dialogs_;
     QString lastFolder_;

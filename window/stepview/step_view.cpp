@@ -352,15 +352,24 @@ void TStepView::SetExportDialogs(std::unique_ptr<IExportDialogs> dialogs) {
 }
 
 void TStepView::SavePictureClick() {
-    Guarded([this] { export_->SavePicture(Plots(), ShownStep()); });
+    Guarded([this] { ShowSaved(export_->SavePicture(Plots(), rows_, ShownStep())); });
 }
 
 void TStepView::SaveStepsClick() {
-    Guarded([this] { export_->SaveAllSteps(Plots(), static_cast<int>(rows_.Count())); });
+    Guarded([this] { ShowSaved(export_->SaveAllSteps(Plots(), rows_)); });
 }
 
 void TStepView::SaveTableClick() {
-    Guarded([this] { export_->SaveTable(rows_); });
+    Guarded([this] { ShowSaved(export_->SaveTable(rows_)); });
+}
+
+// A save that wrote its file says so below the buttons; one that did not has told why already.
+void TStepView::ShowSaved(const QString& saved) {
+    if (saved.isEmpty()) {
+        return;
+    }
+    SetSpokenText(ui_->SaveStatus, saved);
+    ui_->SaveStatus->show();
 }
 
 void TStepView::SpacePressed() {

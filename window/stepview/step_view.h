@@ -37,7 +37,7 @@ class TStepView;
 //
 // "Uložiť obrázok…" (Ctrl+S), "Uložiť všetky kroky…" (Ctrl+Shift+S) and "Uložiť tabuľku…"
 // (Ctrl+T) save the plots of the shown step as a picture, a picture of every step, and the table
-// as CSV (step_export.h).
+// as CSV (step_export.h); a line below the buttons then says what was saved ("Uložené: …").
 //
 // The shown step (shown_step.h). The vector plot, the magnifier, the convergence chart's marker and
 // the timeline slider "Krok" (0 .. 54, the result row at 54) show one row: the newest as rows
@@ -110,6 +110,7 @@ private:
     void SavePictureClick();
     void SaveStepsClick();
     void SaveTableClick();
+    void ShowSaved(const QString& saved);
     void SpacePressed();
     void RightPressed();
     void LeftPressed();

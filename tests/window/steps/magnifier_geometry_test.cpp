@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -112,6 +114,39 @@ TEST_P(RunViewTest, ArcAtTheLastStepIsTheLinePerpendicularToTheRay) {
     }
     EXPECT_LT(leftmost, -0.45L);
     EXPECT_GT(rightmost, 0.45L);
+}
+
+std::vector<std::pair<long double, long double>> Points(const std::vector<TViewPoint>& line) {
+    std::vector<std::pair<long double, long double>> points;
+    for (const TViewPoint& point : line) {
+        points.emplace_back(point.right, point.down);
+    }
+    return points;
+}
+
+TEST(ClipToViewTest, CutsSegmentsAtTheViewsEdges) {
+    using TPoints = std::vector<std::pair<long double, long double>>;
+    const auto clipped = [](TViewPoint from, TViewPoint to) -> TPoints {
+        const auto cut = ClipToView(TViewSegment{from, to});
+        return cut ? Points({cut->from, cut->to}) : TPoints{};
+    };
+    EXPECT_EQ(clipped({0.25L, 0.25L}, {0.75L, 0.5L}), (TPoints{{0.25L, 0.25L}, {0.75L, 0.5L}}))
+        << "inside: as it is";
+    EXPECT_EQ(clipped({-0.5L, 0.5L}, {1.5L, 0.5L}), (TPoints{{0.0L, 0.5L}, {1.0L, 0.5L}}))
+        << "across: cut at both edges";
+    EXPECT_EQ(clipped({0.5L, 0.5L}, {0.5L, -1.5L}), (TPoints{{0.5L, 0.5L}, {0.5L, 0.0L}}))
+        << "out at the top";
+    EXPECT_EQ(clipped({1.5L, -0.5L}, {2.5L, 0.5L}), TPoints{}) << "beside the view";
+}
+
+TEST(ClipToViewTest, APolylineThatLeavesAndComesBackIsTwoParts) {
+    const std::vector<TViewPoint> line{
+        {0.5L, 0.5L}, {1.5L, 0.5L}, {1.5L, 0.75L}, {0.5L, 0.75L}, {0.25L, 0.75L}};
+    const auto parts = ClipToView(line);
+    ASSERT_EQ(parts.size(), 2u);
+    using TPoints = std::vector<std::pair<long double, long double>>;
+    EXPECT_EQ(Points(parts[0]), (TPoints{{0.5L, 0.5L}, {1.0L, 0.5L}}));
+    EXPECT_EQ(Points(parts[1]), (TPoints{{1.0L, 0.75L}, {0.5L, 0.75L}, {0.25L, 0.75L}}));
 }
 
 TEST(ArcSamplesTest, AtTheFirstStepTheWholeUnitCircleAroundTheOrigin) {

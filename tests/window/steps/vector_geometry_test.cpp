@@ -101,6 +101,13 @@ TEST(StepTurnTest, ResultRowTakesNoTurn) {
     EXPECT_FALSE(StepTurn(kRun.Row(54)).has_value());
 }
 
+TEST(PictureCaptionTest, NamesTheAngleInRadiansAndDegreesAndTheRow) {
+    EXPECT_EQ(PictureCaption(kRun.Theta(), kRun.Row(3)),
+              "\u03b8 = 0.523599 rad (30\u00b0), krok 3");
+    EXPECT_EQ(PictureCaption(-1.0L, kRun.Row(54)),
+              "\u03b8 = \u22121 rad (\u221257.2958\u00b0), v\u00fdsledok");
+}
+
 TEST(TurnMarkTest, SweepsAtLeastTheLeastLength) {
     // (angle, radius in pixels, least length) -> the sweep drawn
     EXPECT_EQ(TurnMarkSweep(0.463648L, 128.0, 32.0), 0.463648L) << "59 px of arc: its own angle";

@@ -8,8 +8,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -69,6 +73,12 @@ protected:
         view_->RowAppended();
     }
 
+    template <class T> T* Control(const char* name) const {
+        auto* control = view_->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
     void Click(const char* button) const {
         auto* control = view_->findChild<QPushButton*>(QString::fromLatin1(button));
         ASSERT_NE(control, nullptr) << button;
@@ -85,11 +95,13 @@ protected:
     TAnsweringDialogs* dialogs_ = nullptr; // owned by view_
 };
 
-TEST_F(StepExportTest, TableIsSavedAsCsvWithTheSuffixAdded) {
+TEST_F(StepExportTest, TableIsSavedAsCsvWithTheSuffixAddedAndSaysSo) {
     dialogs_->file = InFolder("kroky");
     Click("SaveTableButton");
     EXPECT_EQ(Contents(InFolder("kroky.csv")).toStdString(), Csv());
     EXPECT_TRUE(dialogs_->warnings.empty());
+    EXPECT_EQ(Control<QLabel>("SaveStatus")->text(),
+              QStringLiteral("Uložené: ") + InFolder("kroky.csv"));
 }
 
 TEST_F(StepExportTest, FolderThatCannotBeWrittenIsToldAndNothingIsWritten) {
@@ -123,21 +135,58 @@ TEST_F(StepExportTest, ExistingFileIsReplacedOnlyWhenTheUserAgrees) {
     EXPECT_EQ(Contents(InFolder("kroky.csv")).toStdString(), Csv());
 }
 
-TEST_F(StepExportTest, PictureIsPngOrSvgByItsName) {
-    dialogs_->file = InFolder("obrazok");
-    Click("SavePictureButton");
-    const QImage png(InFolder("obrazok.png"));
+// The columns of the gap between the first two plots, under the caption: nothing drawn there.
+bool GapIsEmpty(const QImage& picture, int gapLeft, int captionHeight) {
+    for (int x = gapLeft; x < gapLeft + 8; ++x) {
+        for (int y = captionHeight; y < picture.height(); ++y) {
+            if (qAlpha(picture.pixel(x, y)) != 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+TEST_F(StepExportTest, PictureIsPngOrSvgByItsNameUnderItsCaptionWithNothingBetweenThePlots) {
+    view_->resize(1200, 700);
+    QCoreApplication::processEvents();
     auto* plot = view_->findChild<QWidget*>(QStringLiteral("VectorPlot"));
     auto* chart = view_->findChild<QWidget*>(QStringLiteral("Chart"));
     auto* magnifier = view_->findChild<QWidget*>(QStringLiteral("Magnifier"));
-    EXPECT_EQ(png.width(), plot->width() + 8 + magnifier->width() + 8 + chart->width());
-    EXPECT_EQ(png.height(), std::max({plot->height(), chart->height(), magnifier->height()}));
+    const int captionHeight = QFontMetrics(plot->font()).height() + 8;
+    // The sizes the plots have when saved: the status line below the buttons, once shown, takes
+    // its room from them.
+    const auto sizes = [&] {
+        return std::pair(plot->width() + 8 + magnifier->width() + 8 + chart->width(),
+                         captionHeight +
+                             std::max({plot->height(), chart->height(), magnifier->height()}));
+    };
+    const auto before = sizes();
+    const int gapLeft = plot->width();
+    dialogs_->file = InFolder("obrazok");
+    Click("SavePictureButton");
+    const QImage png(InFolder("obrazok.png"));
+    EXPECT_EQ(std::pair(png.width(), png.height()), before);
+    EXPECT_TRUE(GapIsEmpty(png, gapLeft, captionHeight));
+    EXPECT_EQ(Control<QLabel>("SaveStatus")->text(),
+              QStringLiteral("Uložené: ") + InFolder("obrazok.png"));
 
+    QCoreApplication::processEvents();
+    const int svgGapLeft = plot->width();
     dialogs_->file = InFolder("obrazok.svg");
     Click("SavePictureButton");
     const QByteArray svg = Contents(InFolder("obrazok.svg"));
-    EXPECT_TRUE(svg.contains("<svg")) << svg.left(200).toStdString();
-    EXPECT_TRUE(svg.contains("<title>Kroky algoritmu CORDIC – krok 54</title>"));
+    EXPECT_TRUE(svg.contains(
+        QString::fromUtf8("<title>θ = 0.523599 rad (30°), výsledok</title>").toUtf8()));
+    QSvgRenderer renderer(svg);
+    QImage drawn(renderer.viewBox().size(), QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
+    {
+        QPainter painter(&drawn);
+        renderer.render(&painter);
+    }
+    EXPECT_TRUE(GapIsEmpty(drawn, svgGapLeft, captionHeight))
+        << "the magnifier's lines stay inside its frame";
     EXPECT_TRUE(dialogs_->warnings.empty());
 }
 
