@@ -154,6 +154,7 @@ void TForm1::SetUpStepView() {
     steps_ = std::make_unique<TStepFollower>(
         this, [this] { return PumpEvents(QEventLoop::WaitForMoreEvents); },
         [this] { return ui_->Tb->value(); });
+    connect(steps_.get(), &TStepFollower::LaboratoryRequested, this, &TForm1::ShowLaboratory);
     auto* showSteps = new QAction(QString::fromUtf8(kStepViewItem), this);
     showSteps->setShortcut(QKeySequence(kStepViewKey));
     showSteps->setShortcutContext(Qt::WindowShortcut);

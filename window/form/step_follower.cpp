@@ -30,6 +30,8 @@ void TStepFollower::ShowView() {
         connect(view_, &TStepView::StepRequested, this, &TStepFollower::StepOnce);
         connect(view_, &TStepView::GuessingToggled, this, &TStepFollower::ToggleGuessing);
         connect(view_, &TStepView::DirectionGuessed, this, &TStepFollower::Guess);
+        connect(view_, &TStepView::LaboratoryRequested, this,
+                &TStepFollower::LaboratoryRequested);
         view_->SetQuiz(&quiz_);
         ReportRunState();
         ShowBesideOwner(view_, owner_, kNarrowestBeside, true);

@@ -41,6 +41,10 @@ public:
     void RunCompleted(const TCordicResult& result) override;
     void RunEnded() override;
 
+signals:
+    // The view asked for the laboratory (F3).
+    void LaboratoryRequested();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QScreen>
 #include <QWidget>
+#include <vector>
 
 namespace {
 
@@ -20,9 +21,16 @@ void PlaceBesideOwner(QWidget* window, const QWidget* owner, int narrowest) {
     }
     const QSize frameExtra = window->frameGeometry().size() - window->size();
     const QSize wanted = window->size() + frameExtra;
+    // The owner's other windows on the screen, which the new one should cover as little as it can.
+    std::vector<TScreenRect> others;
+    for (const QWidget* other : owner->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != window && other->isWindow() && other->isVisible()) {
+            others.push_back(ToScreenRect(other->frameGeometry()));
+        }
+    }
     const TScreenRect frame =
-        PlaceBeside(ToScreenRect(owner->frameGeometry()), {wanted.width(), wanted.height()},
-                    narrowest, ToScreenRect(screen->availableGeometry()));
+        PlaceClear(ToScreenRect(owner->frameGeometry()), others, {wanted.width(), wanted.height()},
+                   narrowest, ToScreenRect(screen->availableGeometry()));
     window->resize(QSize(frame.width, frame.height) - frameExtra);
     window->move(frame.x, frame.y);
 }

@@ -248,6 +248,8 @@ void TStepView::SetUpShortcuts() {
             });
         });
     }
+    auto* laboratory = new QShortcut(QKeySequence(Qt::Key_F3), this);
+    connect(laboratory, &QShortcut::activated, this, &TStepView::LaboratoryRequested);
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &TStepView::CopySelection);
 }

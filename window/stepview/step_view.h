@@ -51,9 +51,9 @@ class TStepView;
 // End the newest; the right arrow at the newest row of a paused run does what "Ďalší krok" does
 // instead. Ctrl+C copies the selected cells, or the whole table when none is selected; Ctrl+A
 // selects the whole table; Tab leaves the table for the other controls rather than moving
-// between its cells. Copies are tab-separated text
-// with the header row first; a selection is copied as the rectangle of every row and column that
-// holds a selected cell.
+// between its cells; F3 emits LaboratoryRequested, as F3 opens the laboratory from the main
+// window. Copies are tab-separated text with the header row first; a selection is copied as the
+// rectangle of every row and column that holds a selected cell.
 //
 // Guessing the direction: the check box "Hádaj smer" emits GuessingToggled, and while the quiz
 // (SetQuiz) asks about a step, the buttons "+" and "−" and the keys + and − emit
@@ -95,6 +95,7 @@ signals:
     void StepRequested();            // "Ďalší krok" or the right arrow
     void GuessingToggled(bool on);   // "Hádaj smer"
     void DirectionGuessed(int sign); // +1 for "+", -1 for "−"
+    void LaboratoryRequested();      // F3, as in the main window
 
 private:
     void SetUpTable();

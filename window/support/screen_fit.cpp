@@ -1,6 +1,9 @@
 #include "screen_fit.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
 #include <cmath>
 
 namespace {
@@ -56,4 +59,66 @@ TScreenSize ZoomedWindowSize(TScreenSize atDesign, double factor, TScreenSize fr
     };
     return {std::min(zoomed(atDesign.width), available.width - frame.width),
             std::min(zoomed(atDesign.height), available.height - frame.height)};
+}
+
+namespace {
+
+std::int64_t Overlap(const TScreenRect& a, const TScreenRect& b) {
+    const std::int64_t width = std::min(a.End(), b.End()) - std::max(a.x, b.x);
+    const std::int64_t height = std::min(a.Bottom(), b.Bottom()) - std::max(a.y, b.y);
+    return width > 0 && height > 0 ? width * height : 0;
+}
+
+// What a frame at `at` covers: of an other window twice what it covers of the owner.
+std::int64_t Covered(const TScreenRect& at, const TScreenRect& owner,
+                     std::span<const TScreenRect> others) {
+    std::int64_t covered = Overlap(at, owner);
+    for (const TScreenRect& other : others) {
+        covered += 2 * Overlap(at, other);
+    }
+    return covered;
+}
+
+// The starts along one axis that line a frame of `length` up with a window's edges, or put it
+// just before or after the window.
+void AddStarts(std::vector<int>& starts, int start, int end, int length) {
+    starts.push_back(start);
+    starts.push_back(end - length);
+    starts.push_back(end + kGapBesideOwner);
+    starts.push_back(start - kGapBesideOwner - length);
+}
+
+} // namespace
+
+TScreenRect PlaceClear(const TScreenRect& owner, std::span<const TScreenRect> others,
+                       TScreenSize wanted, int narrowest, const TScreenRect& available) {
+    const TScreenRect beside = PlaceBeside(owner, wanted, narrowest, available);
+    if (Covered(beside, owner, others) == Overlap(beside, owner)) {
+        return beside; // it covers none of the others
+    }
+    std::vector<int> lefts{available.x, available.End() - beside.width};
+    std::vector<int> tops{available.y, available.Bottom() - beside.height};
+    std::vector<TScreenRect> windows{owner};
+    windows.insert(windows.end(), others.begin(), others.end());
+    for (const TScreenRect& window : windows) {
+        AddStarts(lefts, window.x, window.End(), beside.width);
+        AddStarts(tops, window.y, window.Bottom(), beside.height);
+    }
+    TScreenRect best = beside;
+    std::int64_t bestCovered = Covered(beside, owner, others);
+    long bestDistance = 0;
+    for (const int left : lefts) {
+        for (const int top : tops) {
+            const TScreenRect at = Fitted({left, top, beside.width, beside.height}, available);
+            const std::int64_t covered = Covered(at, owner, others);
+            const long distance = std::labs(static_cast<long>(at.x) - beside.x) +
+                                  std::labs(static_cast<long>(at.y) - beside.y);
+            if (covered < bestCovered || (covered == bestCovered && distance < bestDistance)) {
+                best = at;
+                bestCovered = covered;
+                bestDistance = distance;
+            }
+        }
+    }
+    return best;
 }

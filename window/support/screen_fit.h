@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 // Where windows go on the screen, free of the toolkit: rectangles in the screen's pixels with
 // the frame (title bar and borders) included, as the window system reports them.
 
@@ -51,6 +53,16 @@ inline constexpr int kGapBesideOwner = 8;
 // (FitFrameOnScreen), so it is entirely on screen.
 TScreenRect PlaceBeside(const TScreenRect& owner, TScreenSize wanted, int narrowest,
                         const TScreenRect& available);
+
+// The frame of a window opened beside its owner while the owner's other windows (`others`, the
+// step view beside the laboratory) stand on the screen too, so that the new one covers them as
+// little as it can: PlaceBeside's frame when it covers none of them; else, at that frame's size,
+// the place on the available area that covers the least, counting what it covers of an other
+// window twice what it covers of the owner (whose top, its input row, stays in view where it
+// can), among the places aligned with the area's edges and with the edges of the owner and the
+// others; on a tie the one nearest to PlaceBeside's. With no others, PlaceBeside's frame.
+TScreenRect PlaceClear(const TScreenRect& owner, std::span<const TScreenRect> others,
+                       TScreenSize wanted, int narrowest, const TScreenRect& available);
 
 // The size inside the frame of a window zoomed by `factor` (1 to 3) from `atDesign`, its size at
 // 100 %: that size times the factor, so that every part keeps its share of the window, but no

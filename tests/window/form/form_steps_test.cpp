@@ -2,6 +2,7 @@
 // closing either window does to a run the view holds. (Pause and single step through the real
 // window are the e2e case_steps; the hold itself is tested at the run's level.)
 #include "form_fixture.h"
+#include "lab_window.h"
 #include "step_view.h"
 
 #include <QAction>
@@ -82,6 +83,14 @@ TEST_F(TFormStepsTest, OpensByF2OrThePlotsMenuAndShowsTheLatestValidRun) {
     EXPECT_EQ(Cell(0, 3), QStringLiteral("-0.5"));
     EXPECT_EQ(Cell(0, 1), QStringLiteral("−"));
     EXPECT_EQ(form_->StatusText(), QStringLiteral("Hotovo"));
+}
+
+TEST_F(TFormStepsTest, F3InTheStepViewOpensTheLaboratory) {
+    QTest::keyClick(Field("Input"), Qt::Key_F2);
+    ASSERT_NE(form_->StepView(), nullptr);
+    QTest::keyClick(form_->StepView(), Qt::Key_F3);
+    ASSERT_NE(form_->Laboratory(), nullptr);
+    EXPECT_TRUE(form_->Laboratory()->isVisible());
 }
 
 TEST_F(TFormStepsTest, ClosingTheViewWhilePausedLetsTheRunFinish) {

@@ -99,6 +99,44 @@ TEST(PlaceBesideTest, PutsTheStepViewWhollyOnTheScreensSchoolsHave) {
     }
 }
 
+// The laboratory's frame: the 1120 x 700 client, framed.
+constexpr TScreenSize kLaboratory{1128, 727};
+constexpr int kNarrowestLaboratory = 900;
+
+struct TClearCase {
+    const char* name;
+    TScreenRect stepView;
+    TScreenRect available;
+    TScreenRect expected;
+};
+
+TEST(PlaceClearTest, PutsTheLaboratoryWhereItCoversTheStepViewLeast) {
+    const TClearCase cases[] = {
+        {"2560x1600: below the step view, covering nothing",
+         {840, 120, 1188, 727},
+         {0, 0, 2560, 1600},
+         {840, 855, 1128, 727}},
+        {"1920x1080 with a panel: no room for three; low at the left, the main window's top and "
+         "most of the step view in view",
+         {840, 120, 1080, 727},
+         {0, 0, 1920, 1048},
+         {0, 321, 1080, 727}},
+        {"the step view elsewhere: beside the main window as without it",
+         {0, 700, 600, 300},
+         {0, 0, 1920, 1048},
+         {840, 120, 1080, 727}},
+    };
+    for (const TClearCase& c : cases) {
+        const TScreenRect others[] = {c.stepView};
+        EXPECT_EQ(PlaceClear(kMainWindow, others, kLaboratory, kNarrowestLaboratory, c.available),
+                  c.expected)
+            << c.name;
+    }
+    EXPECT_EQ(PlaceClear(kMainWindow, {}, kLaboratory, kNarrowestLaboratory, {0, 0, 1920, 1048}),
+              PlaceBeside(kMainWindow, kLaboratory, kNarrowestLaboratory, {0, 0, 1920, 1048}))
+        << "no other window";
+}
+
 struct TZoomCase {
     const char* name;
     double factor;
