@@ -255,6 +255,8 @@ std::vector<TQuote> GuideQuotes() {
     quote("ThirtyDegreesResidualAfterLastStep", thirty.Cell(resultRow, kColumnZ));
     quote("ThirtyDegreesResultErrorOfX", thirty.Cell(resultRow, kColumnErrorX));
     quote("ThirtyDegreesResultErrorOfY", thirty.Cell(resultRow, kColumnErrorY));
+    // A saved picture's caption at step 3.
+    quote("ThirtyDegreesPictureCaption", PictureCaption(thirty.rows.Theta(), thirty.rows.Row(3)));
 
     // How the errors fall: every tenth row's step angle, rounded, beside its two errors.
     for (std::size_t i = 10; i <= 50; i += 10) {
