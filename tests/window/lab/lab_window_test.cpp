@@ -1,7 +1,7 @@
 #include "colours.h"
 #include "lab_cells.h"
 #include "lab_table_model.h"
-#include "lab_window.h"
+#include "lab_window_fixture.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -19,44 +19,9 @@
 
 namespace {
 
-class LabWindowTest : public testing::Test {
-protected:
-    void SetUp() override {
-        window_ = std::make_unique<TLabWindow>();
-        window_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-        table_ = Find<QTableView>("Kroky laboratória");
-        ASSERT_NE(table_, nullptr);
-    }
-
-    // The control with the accessible name `name`, as a screen reader finds it.
-    template <class T> T* Find(const char* name) {
-        for (T* widget : window_->findChildren<T*>()) {
-            if (widget->accessibleName() == QString::fromUtf8(name)) {
-                return widget;
-            }
-        }
-        ADD_FAILURE() << "no control named " << name;
-        return nullptr;
-    }
-
-    void Click(const char* name) { Find<QAbstractButton>(name)->click(); }
-    void Type(const char* name, const char* text) {
-        // One change, as a paste makes: typed key by key, "200" would run 2 and 20 degrees first.
-        Find<QLineEdit>(name)->setText(QString::fromUtf8(text));
-    }
-    void Set(const char* name, int value) { Find<QSpinBox>(name)->setValue(value); }
-
-    QString Cell(int row, int column) const {
-        return table_->model()->index(row, column).data().toString();
-    }
-    int DroppedStart(int row, int column) const {
-        return table_->model()->index(row, column).data(TLabTableModel::kDroppedStartRole).toInt();
-    }
-
-    std::unique_ptr<TLabWindow> window_;
-    QTableView* table_ = nullptr;
-};
+int DroppedStart(QTableView* table, int row, int column) {
+    return table->model()->index(row, column).data(TLabTableModel::kDroppedStartRole).toInt();
+}
 
 TEST_F(LabWindowTest, OpensOnThirtyDegreesInFiftyFourExtendedSteps) {
     EXPECT_EQ(table_->model()->rowCount(), 55);
@@ -118,26 +83,16 @@ TEST_F(LabWindowTest, EightBitStateMarksTheBitsItsShiftDrops) {
     // y = 34 / 64 (worked by hand); step 3 drops the three low bits, "101" and "010".
     EXPECT_EQ(Cell(3, kLabColumnXBits), "00.110101");
     EXPECT_EQ(Cell(3, kLabColumnYBits), "00.100010");
-    EXPECT_EQ(DroppedStart(3, kLabColumnXBits), 6);
-    EXPECT_EQ(DroppedStart(3, kLabColumnYBits), 6);
-    EXPECT_EQ(DroppedStart(3, kLabColumnZBits), 9);
-    EXPECT_EQ(DroppedStart(8, kLabColumnXBits), 9);
+    EXPECT_EQ(DroppedStart(table_, 3, kLabColumnXBits), 6);
+    EXPECT_EQ(DroppedStart(table_, 3, kLabColumnYBits), 6);
+    EXPECT_EQ(DroppedStart(table_, 3, kLabColumnZBits), 9);
+    EXPECT_EQ(DroppedStart(table_, 8, kLabColumnXBits), 9);
 
     // Painted: the dropped bits in their colour, the bits before them not.
-    const QRect cell = table_->visualRect(table_->model()->index(3, kLabColumnXBits));
-    const QImage image = table_->viewport()->grab(cell).toImage();
-    const QColor dropped = TableAccent(TTableAccent::Dropped, table_->palette());
-    int droppedPixelsRight = 0;
-    int droppedPixelsLeft = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) == dropped) {
-                (x > image.width() * 2 / 3 ? droppedPixelsRight : droppedPixelsLeft) += 1;
-            }
-        }
-    }
-    EXPECT_GT(droppedPixelsRight, 0);
-    EXPECT_EQ(droppedPixelsLeft, 0);
+    const auto [left, right] = ColourLeftAndRight(
+        3, kLabColumnXBits, TableAccent(TTableAccent::Dropped, table_->palette()), 2.0 / 3);
+    EXPECT_GT(right, 0);
+    EXPECT_EQ(left, 0);
 }
 
 TEST_F(LabWindowTest, WrappedStateCarriesItsTooltip) {
