@@ -1,10 +1,7 @@
-"""The laboratory in the hyperbolic system. F3, "hyperbolická", "Rotácia: cosh, sinh a exp",
-fixed point 16/14, t = 0.5 and 16 steps: the table copied with Ctrl+C reaches the X clipboard as
-the engine's states, the same text cordic-lab prints for that setup, and its registers, read
-back from their bits, are the hardware run's: the first states (rawX, rawY, rawZ, direction,
-shift) (19784, 0, 8192, +1, 1), (19784, 9892, -808, -1, 2), (17311, 4946, 3377, +1, 3),
-(17929, 7109, 1318, +1, 4), (18373, 8229, 293, +1, 4) -- the shift 4 taken twice, as the
-hyperbolic steps repeat it."""
+"""The laboratory's hyperbolic rotation, fixed point 16/14, t = 0.5, 16 steps: the table copied
+with Ctrl+C is the engine's, as cordic-lab prints it for that setup; its first states (rawX, rawY,
+rawZ, direction, shift) read back from their bits are the hardware run's, the shift 4 taken
+twice."""
 
 import subprocess
 
