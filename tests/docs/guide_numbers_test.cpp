@@ -12,6 +12,7 @@
 #include "direction_quiz.h"
 #include "lab.h"
 #include "lab_input.h"
+#include "lab_notes.h"
 #include "lab_program.h"
 #include "lab_texts.h"
 #include "recording_window.h"
@@ -142,6 +143,9 @@ template <class Quote> void QuoteLaboratory(const Quote& quote) {
     fixed.steps = 14;
     fixed.theta = ReadLabAngle("30", true).value();
     const TLabRun thirty = LabRun(fixed);
+    quote("LabHeldAngle", LabHeldLine(TLabInput::Theta, fixed));
+    quote("LabTypedAngle", LabTypedLine(TLabInput::Theta, fixed));
+    quote("LabStepsRange", LabCountRangeText(TLabCount::Steps, fixed));
     quote("LabFixedCosine", FloatToStr(thirty.first));
     quote("LabFixedCosineError", LabErrorLine(thirty.first, thirty.exactFirst, thirty.unit));
     quote("LabFixedSine", FloatToStr(thirty.second));
@@ -176,8 +180,15 @@ template <class Quote> void QuoteLaboratory(const Quote& quote) {
         }
     }
     quote("LabVectoringWrapsInTwelveFractionBits", wrapped);
+    quote("LabVectoringWrapLine", LabOverflowLine(LabRun(point), point));
     point.fractionBits = 11;
     quote("LabVectoringLengthInElevenFractionBits", FloatToStr(LabRun(point).second));
+
+    TLabSetup beyond;
+    beyond.system = TLabSystem::Hyperbolic;
+    beyond.steps = 64;
+    beyond.theta = StrToFloat("1.2");
+    quote("LabBeyondTheReach", LabReachLine(LabRun(beyond), beyond));
 
     const auto stop = [&](TLabArithmetic arithmetic) {
         TLabSetup setup;

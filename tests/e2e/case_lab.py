@@ -6,13 +6,10 @@ first; its registers, read back from their bits, are the hardware run's: the fir
 +1), (13680, 8705, -707, -1), (14768, 6995, 1330, +1), and after the last step cosine 14191 and
 sine 8189."""
 
-import os
-import subprocess
-
 from demo_window import open_session
+from lab_window import clipboard, open_laboratory, register
 from runner import STEP_TIMEOUT, check_equal, run_case, wait_until
 
-CAPTION = "Laboratórium CORDIC"
 HEADERS = "i\tsmer\tposun\tx\ty\tz\tx (bity)\ty (bity)\tz (bity)"
 STEPS = 14
 FIRST_STATES = [(9949, 0, 8579, "+"), (9949, 9949, -4289, "\u2212"), (14923, 4975, 3307, "+"),
@@ -21,22 +18,9 @@ RESULTS = (14191, 8189)
 WORD_BITS = 16
 
 
-def register(bits):
-    """The W-bit two's-complement register of a bit cell ("00.10011011011101")."""
-    value = int(bits.replace(".", ""), 2)
-    return value - (1 << WORD_BITS) if value >= 1 << (WORD_BITS - 1) else value
-
-
-def clipboard(session):
-    return subprocess.run(["xclip", "-o", "-selection", "clipboard"], check=False,
-                          capture_output=True, text=True, timeout=STEP_TIMEOUT,
-                          env=dict(os.environ, DISPLAY=session.display)).stdout
-
-
 def case(args):
     with open_session(args) as session:
-        session.key("F3")
-        lab = session.top_level(CAPTION).frame
+        lab = open_laboratory(session)
         atspi = session.atspi
         session.do_action(session.find(atspi.ROLE_RADIO_BUTTON, "pevná čiarka", lab), "Toggle")
         steps = session.find(atspi.ROLE_SPIN_BUTTON, "Počet krokov", lab)
@@ -53,12 +37,13 @@ def case(args):
         check_equal(lines[0], HEADERS, "the copy's header row")
         check_equal(len(lines), STEPS + 2, "the copy's lines")
         rows = [line.split("\t") for line in lines[1:]]
-        states = [(register(row[6]), register(row[7]), register(row[8]), row[1])
+        states = [(register(row[6], WORD_BITS), register(row[7], WORD_BITS),
+                   register(row[8], WORD_BITS), row[1])
                   for row in rows[:len(FIRST_STATES)]]
         check_equal(states, FIRST_STATES, "the first states (x, y, z, direction)")
         last = rows[STEPS]
-        check_equal((register(last[6]), register(last[7])), RESULTS, "the last state's x and y")
-
+        check_equal((register(last[6], WORD_BITS), register(last[7], WORD_BITS)), RESULTS,
+                    "the last state's x and y")
 
 
 if __name__ == "__main__":

@@ -225,10 +225,10 @@ void DrawMark(QPainter& painter, const QRectF& plot, const TChartContent& conten
     const qreal x = AtFraction(plot, IndexRight(mark.index, content.scale), 0).x();
     painter.setPen(QPen(mark.colour, mark.penWidth, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-    if (!mark.onTop || content.curves.empty()) {
+    if (!mark.onTop || mark.ringCurve >= content.curves.size()) {
         return;
     }
-    for (const TChartPoint& point : content.curves.front().points) {
+    for (const TChartPoint& point : content.curves[mark.ringCurve].points) {
         if (point.index == mark.index) {
             painter.setBrush(Qt::NoBrush);
             painter.drawEllipse(PointOf(plot, content.scale, point.index, point.value), kRingRadius,

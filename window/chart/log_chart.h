@@ -7,6 +7,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -29,8 +30,10 @@ class QPainter;
 // flagged point (a result that wrapped in its word) is a cross in the flag's colour. A value
 // above the top is held at the top.
 //
+// Curves are drawn in their order, the last on top: a comparison curve goes first.
+//
 // Marks. A vertical line at one index (the shown step, the current n), behind the curves or on
-// top with a ring around the first curve's point; a level (where the error stops falling): a
+// top with a ring around one curve's point; a level (where the error stops falling): a
 // dashed line across the plot at the value and down to its index, with a note beside it.
 //
 // Labels. A title stands above the plot. The legend (a line sample, marker and text per curve
@@ -61,7 +64,8 @@ struct TChartMark {
     std::int32_t index = 0;
     QColor colour;
     qreal penWidth = 1.5;
-    bool onTop = false; // on top of the curves with a ring on the first curve's point there
+    bool onTop = false;        // on top of the curves with a ring on a curve's point there
+    std::size_t ringCurve = 0; // the curve whose point the ring goes around
 };
 
 struct TChartLevel {

@@ -21,21 +21,36 @@ bool TBitCellDelegate::PaintMarked(QPainter* painter, const QStyleOptionViewItem
                                    const QModelIndex& index) const {
     QStyleOptionViewItem cell(option);
     initStyleOption(&cell, index);
-    const int start = index.data(TLabTableModel::kDroppedStartRole).toInt();
-    if (cell.text.isEmpty() || start >= cell.text.size()) {
+    const qsizetype dropped = index.data(TLabTableModel::kDroppedStartRole).toInt();
+    const qsizetype guard = index.data(TLabTableModel::kGuardStartRole).toInt();
+    const qsizetype length = cell.text.size();
+    if (length == 0 || (dropped >= length && guard >= length) ||
+        (cell.state & QStyle::State_Enabled) == 0) {
         return false;
     }
     const bool selected = (cell.state & QStyle::State_Selected) != 0;
     const QColor textColour = CellTextColour(cell);
+    const QColor droppedColour =
+        selected ? textColour : TableAccent(TTableAccent::Dropped, cell.palette);
+    const QColor guardBackground =
+        selected ? QColor() : TableAccent(TTableAccent::GuardBits, cell.palette);
     QFont droppedFont = cell.font;
     droppedFont.setUnderline(true);
-    std::vector<TTextRun> runs{{cell.text.left(start), cell.font, textColour}};
-    // The dropped part, character by character: the dot keeps the plain look.
-    for (const QChar character : cell.text.mid(start)) {
-        const bool bit = character != u'.';
-        runs.push_back(
-            {QString(character), bit ? droppedFont : cell.font,
-             bit && !selected ? TableAccent(TTableAccent::Dropped, cell.palette) : textColour});
+    // Runs of characters alike: plain, dropped, each on the guard bits' background or not.
+    std::vector<TTextRun> runs;
+    for (qsizetype k = 0; k < length; ++k) {
+        const QChar character = cell.text[k];
+        const bool isDropped = k >= dropped && character != u'.';
+        const bool isGuard = k >= guard;
+        const QColor colour = isDropped ? droppedColour : textColour;
+        const QColor background = isGuard ? guardBackground : QColor();
+        if (!runs.empty() && runs.back().colour == colour &&
+            runs.back().font.underline() == isDropped && runs.back().background == background) {
+            runs.back().text += character;
+        } else {
+            runs.push_back(
+                {QString(character), isDropped ? droppedFont : cell.font, colour, background});
+        }
     }
     return PaintTextRuns(painter, cell, runs);
 }

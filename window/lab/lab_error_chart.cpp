@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -22,6 +23,7 @@ constexpr qreal kCurrentPenWidth = 1.5;
 
 constexpr auto kTitle = "chyba v u, n krokov";
 constexpr auto kWrappedNote = "výsledok pretiekol";
+constexpr auto kComparisonLegend = "bez zaokrúhlenia a strážnych bitov";
 
 std::vector<std::int32_t> StepTicks() {
     std::vector<std::int32_t> ticks{1};
@@ -41,23 +43,42 @@ TLabErrorChart::TLabErrorChart(QWidget* parent) : TPaperPlot(parent) {
     setMouseTracking(true);
     chart_.SetIndexAxis(StepTicks(), QString());
     chart_.SetTitle(QString::fromUtf8(kTitle));
+    chart_.SetLegend(QString());
     content_.scale = kEmptyScale;
     content_.flagNote = QString::fromUtf8(kWrappedNote);
     content_.flagColour = kWrappedColour;
 }
 
-void TLabErrorChart::SetSweep(const TLabSweep& sweep, long double wrapped) {
+void TLabErrorChart::SetSweep(const TLabSweep& sweep, long double wrapped,
+                              const std::optional<TComparison>& comparison) {
     hasSweep_ = true;
     floorSteps_ = SweepFloorSteps(sweep);
-    content_.scale = FittedLogScale(sweep, 1, kLabMaxSteps, kLeastDecades);
-    TChartCurve curve;
-    curve.colour = kFirstCurveColour;
-    curve.penWidth = kSweepPenWidth;
-    for (std::int32_t n = 1; n <= kLabMaxSteps; ++n) {
-        const long double error = sweep[static_cast<std::size_t>(n - 1)];
-        curve.points.push_back({n, error, error >= wrapped});
+    const auto curveOf = [wrapped](const TLabSweep& errors, QColor colour) {
+        TChartCurve curve;
+        curve.colour = colour;
+        curve.penWidth = kSweepPenWidth;
+        for (std::int32_t n = 1; n <= kLabMaxSteps; ++n) {
+            const long double error = errors[static_cast<std::size_t>(n - 1)];
+            curve.points.push_back({n, error, error >= wrapped});
+        }
+        return curve;
+    };
+    content_.curves.clear();
+    std::array<long double, 2 * kLabMaxSteps> both{};
+    std::copy(sweep.begin(), sweep.end(), both.begin());
+    std::copy(sweep.begin(), sweep.end(), both.begin() + kLabMaxSteps);
+    if (comparison) {
+        std::copy(comparison->sweep.begin(), comparison->sweep.end(), both.begin() + kLabMaxSteps);
+        TChartCurve& plain =
+            content_.curves.emplace_back(curveOf(comparison->sweep, kComparisonCurveColour));
+        plain.legend = QString::fromUtf8(kComparisonLegend);
     }
-    content_.curves = {std::move(curve)};
+    content_.scale = FittedLogScale(both, 1, kLabMaxSteps, kLeastDecades);
+    TChartCurve& own = content_.curves.emplace_back(curveOf(sweep, kFirstCurveColour));
+    own.legend = comparison ? comparison->setupLegend : QString();
+    if (content_.mark) {
+        content_.mark->ringCurve = content_.curves.size() - 1;
+    }
     const long double least = sweep[static_cast<std::size_t>(floorSteps_ - 1)];
     content_.level = TChartLevel{floorSteps_, least, kLeastErrorColour,
                                  QStringLiteral("neklesá od n = %1 (%2 u)")
@@ -67,9 +88,16 @@ void TLabErrorChart::SetSweep(const TLabSweep& sweep, long double wrapped) {
 }
 
 void TLabErrorChart::SetCurrentSteps(std::int32_t steps) {
-    content_.mark =
-        TChartMark{std::clamp(steps, 1, kLabMaxSteps), kCurrentColour, kCurrentPenWidth, true};
+    content_.mark = TChartMark{std::clamp(steps, 1, kLabMaxSteps), kCurrentColour, kCurrentPenWidth,
+                               true, content_.curves.empty() ? 0 : content_.curves.size() - 1};
     update();
+}
+
+void TLabErrorChart::SetStale(bool stale) {
+    if (stale != stale_) {
+        stale_ = stale;
+        update();
+    }
 }
 
 QSize TLabErrorChart::sizeHint() const {
@@ -83,16 +111,20 @@ QSize TLabErrorChart::minimumSizeHint() const {
 void TLabErrorChart::Paint(QPainter& painter, const QRectF& area) const {
     if (hasSweep_) {
         chart_.Paint(painter, area, content_);
-        return;
+    } else {
+        TChartContent empty;
+        empty.scale = kEmptyScale;
+        chart_.Paint(painter, area, empty);
     }
-    TChartContent empty;
-    empty.scale = kEmptyScale;
-    chart_.Paint(painter, area, empty);
+    if (stale_) {
+        painter.fillRect(area, kStaleVeilColour);
+    }
 }
 
-// "n = 14: 7.83 u", a wrapped result "n = 41: 1.84e19 u, výsledok pretiekol".
+// "n = 14: 7.83 u", a wrapped result "n = 41: 1.84e19 u, výsledok pretiekol", the comparison's
+// "n = 24: 14.6 u, bez zaokrúhlenia a strážnych bitov".
 QString TLabErrorChart::ToolTipAt(QPointF at) const {
-    if (!hasSweep_) {
+    if (!hasSweep_ || stale_) {
         return {};
     }
     const auto hit = chart_.PointAt(at, DesignArea(), font(), content_);
@@ -104,6 +136,9 @@ QString TLabErrorChart::ToolTipAt(QPointF at) const {
         QStringLiteral("n = %1: %2 u").arg(point.index).arg(FromUtf8(ThreeDigits(point.value)));
     if (point.flagged) {
         text += QStringLiteral(", ") + QString::fromUtf8(kWrappedNote);
+    }
+    if (HasComparison() && hit->curve == 0) {
+        text += QStringLiteral(", ") + QString::fromUtf8(kComparisonLegend);
     }
     return text;
 }

@@ -20,9 +20,11 @@ constexpr std::array<const char*, kLabFixedColumns> kHeaderTips = {
     "Register x",
     "Register y",
     "Register z",
-    "Register x v dvojkovom doplnku; podčiarknuté bity posun v kroku i zahodí",
-    "Register y v dvojkovom doplnku; podčiarknuté bity posun v kroku i zahodí",
-    "Register z v dvojkovom doplnku",
+    "Register x v dvojkovom doplnku; podčiarknuté bity posun v kroku i zahodí, podfarbené na "
+    "konci sú strážne bity",
+    "Register y v dvojkovom doplnku; podčiarknuté bity posun v kroku i zahodí, podfarbené na "
+    "konci sú strážne bity",
+    "Register z v dvojkovom doplnku; podfarbené na konci sú strážne bity",
 };
 
 constexpr auto kFixedOverflowTip = "Pretečenie: výsledok sa do W bitov nezmestil";
@@ -99,6 +101,9 @@ QVariant TLabTableModel::CellData(const QModelIndex& index, int role) const {
             return static_cast<int>(LabDroppedStart(dropped, setup_));
         }
         return QVariant();
+    case kGuardStartRole:
+        return column >= kLabColumnXBits ? QVariant(static_cast<int>(LabGuardStart(setup_)))
+                                         : QVariant();
     default:
         return QVariant();
     }

@@ -163,6 +163,10 @@ std::size_t LabDroppedStart(std::int32_t dropped, const TLabSetup& setup) {
     return length - static_cast<std::size_t>(dropped) - dotInside;
 }
 
+std::size_t LabGuardStart(const TLabSetup& setup) {
+    return static_cast<std::size_t>(setup.wordBits) + 1;
+}
+
 std::string LabCellText(const TLabState& state, int column, const TLabSetup& setup) {
     const std::int32_t w = RegisterBits(setup);
     const std::int32_t f = RegisterFractionBits(setup);

@@ -72,6 +72,10 @@ std::int32_t LabDroppedBits(const TLabState& state, int column, const TLabSetup&
 // dropped (the dot among them is not a bit). The text's length when nothing is dropped.
 std::size_t LabDroppedStart(std::int32_t dropped, const TLabSetup& setup);
 
+// Where the guard bits begin in a bit text of `setup`: its last G characters, after the W bits'
+// integer and fraction bits and the dot; the text's length (W + 1) when G = 0.
+std::size_t LabGuardStart(const TLabSetup& setup);
+
 // The text of one cell of `state` in a run of `setup`.
 std::string LabCellText(const TLabState& state, int column, const TLabSetup& setup);
 

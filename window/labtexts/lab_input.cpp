@@ -13,12 +13,9 @@ constexpr std::int32_t kMostGuardBits = 16;
 constexpr std::int32_t kMostRegisterBits = 64;
 constexpr std::int32_t kLeastWordBits = 8;
 
-struct TCountRange {
-    std::int32_t least;
-    std::int32_t most;
-};
+} // namespace
 
-TCountRange RangeOf(TLabCount count, const TLabSetup& setup) {
+TLabCountRange LabCountRange(TLabCount count, const TLabSetup& setup) {
     switch (count) {
     case TLabCount::Steps:
         return {1, kLabMaxSteps};
@@ -31,6 +28,8 @@ TCountRange RangeOf(TLabCount count, const TLabSetup& setup) {
     }
     return {0, 0};
 }
+
+namespace {
 
 // The field's name, and whether it takes the plural verb ("bity sú", "počet je").
 struct TCountName {
@@ -100,7 +99,7 @@ std::optional<std::int32_t> ReadLabCount(std::string_view text) {
 }
 
 bool LabCountInRange(TLabCount count, std::int32_t value, const TLabSetup& setup) {
-    const TCountRange range = RangeOf(count, setup);
+    const TLabCountRange range = LabCountRange(count, setup);
     return value >= range.least && value <= range.most;
 }
 
@@ -110,7 +109,7 @@ std::string NotAWholeNumberText(TLabCount count) {
 
 std::string LabCountRangeText(TLabCount count, const TLabSetup& setup) {
     const TCountName name = NameOf(count);
-    const TCountRange range = RangeOf(count, setup);
+    const TLabCountRange range = LabCountRange(count, setup);
     return std::string(name.name) + (name.plural ? " sú od " : " je od ") + IntToStr(range.least) +
            " do " + IntToStr(range.most);
 }

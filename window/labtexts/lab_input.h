@@ -30,6 +30,12 @@ enum class TLabCount { Steps, WordBits, FractionBits, GuardBits };
 // A whole number: optional blanks around an optional sign and decimal digits; nothing for any
 // other text. A number beyond 32 bits reads as the nearer 32-bit bound, which no range holds.
 std::optional<std::int32_t> ReadLabCount(std::string_view text);
+struct TLabCountRange {
+    std::int32_t least;
+    std::int32_t most;
+};
+// The range of `count` for `setup`'s word width W.
+TLabCountRange LabCountRange(TLabCount count, const TLabSetup& setup);
 // Whether `value` lies in the range of `count` for `setup`'s word width W.
 bool LabCountInRange(TLabCount count, std::int32_t value, const TLabSetup& setup);
 // "Počet krokov nie je celé číslo".

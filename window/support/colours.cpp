@@ -21,6 +21,8 @@ TShades ShadesOf(TTableAccent accent) {
         return {QColor(192, 64, 0), QColor(255, 160, 90)};
     case TTableAccent::WrappedRow:
         return {QColor(255, 214, 214), QColor(110, 30, 30)};
+    case TTableAccent::GuardBits:
+        return {QColor(208, 226, 255), QColor(28, 52, 100)};
     }
     return {kInk, kPaper};
 }

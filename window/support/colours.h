@@ -55,6 +55,11 @@ inline constexpr QColor kCurrentColour(200, 0, 0);
 inline constexpr QColor kLeastErrorColour(0, 130, 0);
 // A point of the laboratory's chart whose result wrapped in its word.
 inline constexpr QColor kWrappedColour(200, 0, 0);
+// The laboratory's comparison curve: the same setup with plain truncation and no guard bits, a
+// grey lighter than the reference curve's, behind the setup's own.
+inline constexpr QColor kComparisonCurveColour(150, 150, 150);
+// Laid over a chart whose settings are refused: the paper shows through, the curves fade.
+inline constexpr QColor kStaleVeilColour(255, 255, 255, 185);
 
 // The icon's axes.
 inline constexpr QColor kIconAxisColour(128, 128, 128);
@@ -66,6 +71,7 @@ enum class TTableAccent {
     Wrong,      // a direction guessed wrong
     Dropped,    // the bits a shift drops
     WrappedRow, // the background of a state whose register wrapped
+    GuardBits,  // the background of a register's guard bits
 };
 
 // The accent's colour on `palette`'s base: dark shades on a light base, light ones on a dark base

@@ -56,6 +56,9 @@ bool PaintTextRuns(QPainter* painter, const QStyleOptionViewItem& cell,
     qreal left = line.left();
     for (const TTextRun& run : runs) {
         const qreal runWidth = QFontMetricsF(run.font).horizontalAdvance(run.text);
+        if (run.background.isValid()) {
+            painter->fillRect(QRectF(left, line.top(), runWidth, line.height()), run.background);
+        }
         painter->setFont(run.font);
         painter->setPen(run.colour);
         painter->drawText(QRectF(left, line.top(), runWidth, line.height()),

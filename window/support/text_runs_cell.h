@@ -9,12 +9,14 @@ class QPainter;
 class QStyleOptionViewItem;
 
 // A table cell whose text is drawn in runs of their own font and colour (settled digits in bold
-// green, the bits a shift drops underlined), where the style puts a plain item's text.
+// green, the bits a shift drops underlined), some on a background of their own (guard bits),
+// where the style puts a plain item's text.
 
 struct TTextRun {
     QString text;
     QFont font;
     QColor colour;
+    QColor background = {}; // behind the run's text; none where invalid
 };
 
 // The colour of a cell's plain text: the palette's text colour, or the highlighted text's on a

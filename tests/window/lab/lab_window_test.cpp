@@ -1,5 +1,6 @@
 #include "colours.h"
 #include "lab_cells.h"
+#include "lab_error_chart.h"
 #include "lab_table_model.h"
 #include "lab_window.h"
 
@@ -7,6 +8,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableView>
@@ -14,8 +16,10 @@
 #include <QToolTip>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -29,15 +33,21 @@ protected:
         ASSERT_NE(table_, nullptr);
     }
 
-    // The control with the accessible name `name`, as a screen reader finds it.
-    template <class T> T* Find(const char* name) {
+    // The shown control with the accessible name `name`, as a screen reader finds it ("a" names
+    // a field of linear rotation and another of hyperbolic vectoring); none where none is shown.
+    template <class T> T* Shown(const char* name) {
         for (T* widget : window_->findChildren<T*>()) {
-            if (widget->accessibleName() == QString::fromUtf8(name)) {
+            if (widget->accessibleName() == QString::fromUtf8(name) &&
+                widget->isVisibleTo(window_.get())) {
                 return widget;
             }
         }
-        ADD_FAILURE() << "no control named " << name;
         return nullptr;
+    }
+    template <class T> T* Find(const char* name) {
+        T* widget = Shown<T>(name);
+        EXPECT_NE(widget, nullptr) << "no control named " << name;
+        return widget;
     }
 
     void Click(const char* name) { Find<QAbstractButton>(name)->click(); }
@@ -46,12 +56,35 @@ protected:
         Find<QLineEdit>(name)->setText(QString::fromUtf8(text));
     }
     void Set(const char* name, int value) { Find<QSpinBox>(name)->setValue(value); }
+    // Replaces the text of a field or spin box key by key, as a student types it.
+    void TypeKeys(const char* name, const char* text) {
+        QWidget* field = Find<QWidget>(name);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, QString::fromUtf8(text));
+    }
+    QString Text(const char* name) { return Find<QLabel>(name)->text(); }
 
     QString Cell(int row, int column) const {
         return table_->model()->index(row, column).data().toString();
     }
     int DroppedStart(int row, int column) const {
         return table_->model()->index(row, column).data(TLabTableModel::kDroppedStartRole).toInt();
+    }
+    // The pixels of the cell's picture in `colour`, left and right of `fraction` of its width.
+    std::pair<int, int> ColourLeftAndRight(int row, int column, const QColor& colour,
+                                           double fraction) const {
+        const QRect cell = table_->visualRect(table_->model()->index(row, column));
+        const QImage image = table_->viewport()->grab(cell).toImage();
+        std::pair<int, int> counts{0, 0};
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) == colour) {
+                    (x > image.width() * fraction ? counts.second : counts.first) += 1;
+                }
+            }
+        }
+        return counts;
     }
 
     std::unique_ptr<TLabWindow> window_;
@@ -124,20 +157,10 @@ TEST_F(LabWindowTest, EightBitStateMarksTheBitsItsShiftDrops) {
     EXPECT_EQ(DroppedStart(8, kLabColumnXBits), 9);
 
     // Painted: the dropped bits in their colour, the bits before them not.
-    const QRect cell = table_->visualRect(table_->model()->index(3, kLabColumnXBits));
-    const QImage image = table_->viewport()->grab(cell).toImage();
-    const QColor dropped = TableAccent(TTableAccent::Dropped, table_->palette());
-    int droppedPixelsRight = 0;
-    int droppedPixelsLeft = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) == dropped) {
-                (x > image.width() * 2 / 3 ? droppedPixelsRight : droppedPixelsLeft) += 1;
-            }
-        }
-    }
-    EXPECT_GT(droppedPixelsRight, 0);
-    EXPECT_EQ(droppedPixelsLeft, 0);
+    const auto [left, right] = ColourLeftAndRight(
+        3, kLabColumnXBits, TableAccent(TTableAccent::Dropped, table_->palette()), 2.0 / 3);
+    EXPECT_GT(right, 0);
+    EXPECT_EQ(left, 0);
 }
 
 TEST_F(LabWindowTest, WrappedStateCarriesItsTooltip) {
@@ -208,6 +231,146 @@ TEST_F(LabWindowTest, APointUnderTheMouseTellsItsStepsAndError) {
         return text.endsWith(QString::fromUtf8(" u, výsledok pretiekol")) &&
                text.contains(QStringLiteral("e19"));
     }));
+}
+
+struct TRefusalCase {
+    std::initializer_list<const char*> clicks; // from the opening setup, before typing
+    const char* field;
+    const char* typed; // key by key
+    const char* status;
+    const char* accepted; // typed next into the same field
+};
+
+// While refused, the field keeps what was typed, the table and chart are greyed, the results
+// read "—" and nothing is copied; the next accepted input brings them back.
+// clang-format off
+const TRefusalCase kRefusals[] = {
+    {{"pevná čiarka"}, "Uhol", "150", "Na prehnutie treba π, ktoré sa do slova nezmestí", "15"},
+    {{}, "Uhol", "tri", "Uhol nie je číslo", "30"},
+    {{"radián"}, "Uhol", "4", "Uhol musí byť od −π do π", "1"},
+    {{}, "Počet krokov", "65", "Počet krokov je od 1 do 64", "16"},
+    {{}, "Počet krokov", "", "Počet krokov nie je celé číslo", "16"},
+    {{"pevná čiarka"}, "Šírka slova", "70", "Šírka slova je od 8 do 64", "24"},
+    {{"pevná čiarka"}, "Desatinné bity", "20", "Desatinné bity sú od 0 do 15", "12"},
+    {{"pevná čiarka"}, "Strážne bity", "17", "Strážne bity sú od 0 do 16", "4"},
+    {{"Vektorovanie: uhol a dĺžka"}, "x", "0", "Bod (0, 0) nemá uhol", "2"},
+    {{"hyperbolická"}, "t", "5", "t musí byť od −4 do 4", "0.5"},
+    {{"hyperbolická", "Vektorovanie: atanh, ln a odmocnina", "ln a"}, "a", "-1", "a musí byť kladné",
+     "2"},
+};
+// clang-format on
+
+TEST_F(LabWindowTest, RefusedSettingsGreyTheTableAndChartAndShowNoResults) {
+    for (const TRefusalCase& c : kRefusals) {
+        SetUp();
+        SCOPED_TRACE(c.status);
+        for (const char* button : c.clicks) {
+            Click(button);
+        }
+        const auto* chart =
+            qobject_cast<TLabErrorChart*>(Find<QWidget>("Najväčšia chyba podľa počtu krokov"));
+        TypeKeys(c.field, c.typed);
+        EXPECT_EQ(window_->StatusText(), QString::fromUtf8(c.status));
+        EXPECT_EQ(Find<QWidget>(c.field)->property("text").toString(), QString::fromUtf8(c.typed));
+        EXPECT_TRUE(!table_->isEnabled() && chart->IsStale());
+        EXPECT_EQ(Text("Prvý výsledok") + Text("Druhý výsledok"), QString::fromUtf8("——"));
+        EXPECT_FALSE(Find<QWidget>("Kopírovať tabuľku")->isEnabled());
+        TypeKeys(c.field, c.accepted);
+        EXPECT_EQ(window_->StatusText(), "");
+        EXPECT_TRUE(table_->isEnabled() && !chart->IsStale());
+        EXPECT_NE(Text("Prvý výsledok"), QString::fromUtf8("—"));
+    }
+}
+
+struct TInputsCase {
+    const char* system;
+    const char* mode;
+    const char* argument;
+    const char* x;
+    const char* y;
+    bool argumentRead;
+    bool pointRead;
+    bool units; // "stupeň" and "radián" shown
+    bool fromA; // "a" with "ln a" and "√a" shown
+};
+
+// clang-format off
+const TInputsCase kInputs[] = {
+    {"kruhová", "Rotácia: kosínus a sínus", "Uhol", "x", "y", true, false, true, false},
+    {"kruhová", "Vektorovanie: uhol a dĺžka", "Uhol", "x", "y", false, true, true, false},
+    {"lineárna", "Rotácia: násobenie", "c", "a", "b", true, true, false, false},
+    {"lineárna", "Vektorovanie: delenie", "c", "x", "y", false, true, false, false},
+    {"hyperbolická", "Rotácia: cosh, sinh a exp", "t", "x", "y", true, false, false, false},
+    {"hyperbolická", "Vektorovanie: atanh, ln a odmocnina", "t", "x", "y", false, true, false,
+     true},
+};
+// clang-format on
+
+TEST_F(LabWindowTest, EachSystemNamesItsModesAndInputs) {
+    for (const TInputsCase& c : kInputs) {
+        SCOPED_TRACE(std::string(c.system) + ", " + c.mode);
+        Click(c.system);
+        Click(c.mode);
+        EXPECT_EQ(Find<QLineEdit>(c.argument)->isEnabled(), c.argumentRead);
+        EXPECT_EQ(Find<QLineEdit>(c.x)->isEnabled(), c.pointRead);
+        EXPECT_EQ(Find<QLineEdit>(c.y)->isEnabled(), c.pointRead);
+        EXPECT_EQ(Shown<QWidget>("stupeň") && Shown<QWidget>("radián"), c.units);
+        EXPECT_EQ(Shown<QWidget>("ln a") && Shown<QWidget>("√a"), c.fromA);
+        EXPECT_EQ(window_->StatusText(), "");
+    }
+}
+
+// F = 2, one step: x = K_1 = 0.75 (the register 3) in the table and the results, the register's
+// exact value, not the shortest text 0.8 that rounds to it; the results stand under 30 degrees as
+// that word holds it.
+TEST_F(LabWindowTest, ResultsAreTheRegistersUnderTheInputAsHeld) {
+    Click("pevná čiarka");
+    Set("Desatinné bity", 2);
+    Set("Počet krokov", 1);
+    EXPECT_EQ(Cell(1, kLabColumnX), "0.75");
+    EXPECT_EQ(Text("Prvý výsledok"), "0.75");
+    EXPECT_EQ(Text("Prvý vstup v registri"), QString::fromUtf8("θ v registri = 0.5"));
+}
+
+// "ln a" fills x and y from a; while they hold that fill the results read ln a, a hand's edit
+// of y ends it.
+TEST_F(LabWindowTest, LnFromAFillsTheHyperbolicPoint) {
+    Click("hyperbolická");
+    Set("Počet krokov", 64);
+    EXPECT_EQ(Text("Názov tretieho výsledku"), "exp t");
+    Click("Vektorovanie: atanh, ln a odmocnina");
+    Click("ln a"); // a = 2
+    EXPECT_EQ(Find<QLineEdit>("x")->text() + Find<QLineEdit>("y")->text(), "31");
+    EXPECT_EQ(Text("Odvodený výsledok"), QString::fromUtf8("ln a = 2·z = 0.69314718055994530986"));
+    TypeKeys("a", "3");
+    EXPECT_EQ(Find<QLineEdit>("x")->text(), "4");
+    TypeKeys("y", "1");
+    EXPECT_EQ(Shown<QWidget>("Odvodený výsledok"), nullptr);
+}
+
+// The grey curve of plain truncation joins the chart where the setup rounds or guards.
+TEST_F(LabWindowTest, RoundingOrGuardBitsBringTheComparisonCurve) {
+    const auto* chart =
+        qobject_cast<TLabErrorChart*>(Find<QWidget>("Najväčšia chyba podľa počtu krokov"));
+    Click("pevná čiarka");
+    Click("k párnemu");
+    EXPECT_TRUE(chart->HasComparison());
+    Click("odseknúť");
+    EXPECT_FALSE(chart->HasComparison());
+    Set("Strážne bity", 4);
+    EXPECT_TRUE(chart->HasComparison());
+}
+
+// 16/14 with four guard bits: W + G = 20 bits and the dot, the last four on their own background.
+TEST_F(LabWindowTest, GuardBitsFollowTheFractionBitsOnTheirOwnBackground) {
+    Click("pevná čiarka");
+    Set("Strážne bity", 4);
+    // K_54 at F + G = 18 fraction bits: 0.6072529350 * 2^18 = 159188, not 9949 shifted by four.
+    EXPECT_EQ(Cell(0, kLabColumnXBits), "00.100110110111010100");
+    const auto [left, right] = ColourLeftAndRight(
+        0, kLabColumnXBits, TableAccent(TTableAccent::GuardBits, table_->palette()), 3.0 / 4);
+    EXPECT_GT(right, 0);
+    EXPECT_EQ(left, 0);
 }
 
 } // namespace

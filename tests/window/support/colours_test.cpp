@@ -42,7 +42,8 @@ const TSchemeCase kSchemes[] = {
 };
 
 // The marks read as text on the base at least as well as WCAG asks of large text (3:1; the
-// settled digits are bold), and a wrapped row's background keeps the base's text readable (4.5:1).
+// settled digits are bold), and a wrapped row's and the guard bits' backgrounds keep the base's
+// text readable (4.5:1), the guard bits' the dropped bits' mark too (3:1).
 TEST(TableAccentTest, StaysReadableOnALightAndADarkBase) {
     for (const TSchemeCase& scheme : kSchemes) {
         const QColor base = scheme.palette.color(QPalette::Base);
@@ -51,9 +52,15 @@ TEST(TableAccentTest, StaysReadableOnALightAndADarkBase) {
             EXPECT_GE(Contrast(TableAccent(mark, scheme.palette), base), 3.0)
                 << scheme.name << " " << static_cast<int>(mark);
         }
-        EXPECT_GE(Contrast(TableAccent(TTableAccent::WrappedRow, scheme.palette),
-                           scheme.palette.color(QPalette::Text)),
-                  4.5)
+        for (const TTableAccent background : {TTableAccent::WrappedRow, TTableAccent::GuardBits}) {
+            EXPECT_GE(Contrast(TableAccent(background, scheme.palette),
+                               scheme.palette.color(QPalette::Text)),
+                      4.5)
+                << scheme.name << " " << static_cast<int>(background);
+        }
+        EXPECT_GE(Contrast(TableAccent(TTableAccent::GuardBits, scheme.palette),
+                           TableAccent(TTableAccent::Dropped, scheme.palette)),
+                  3.0)
             << scheme.name;
     }
 }
