@@ -1,17 +1,16 @@
 #include "plots_picture.h"
 
-#include "step_plot.h"
-
 #include <QBuffer>
 #include <QPainter>
 #include <QSvgGenerator>
+#include <QWidget>
 #include <algorithm>
 
 namespace {
 
-QSize PictureSize(const std::vector<TStepPlot*>& plots) {
+QSize PictureSize(const std::vector<QWidget*>& plots) {
     QSize size(0, 0);
-    for (const TStepPlot* plot : plots) {
+    for (const QWidget* plot : plots) {
         if (!plot->size().isEmpty()) {
             size.rwidth() += (size.width() > 0 ? kPictureGap : 0) + plot->width();
             size.rheight() = std::max(size.height(), plot->height());
@@ -20,14 +19,16 @@ QSize PictureSize(const std::vector<TStepPlot*>& plots) {
     return size;
 }
 
-// The window's colour, then every plot at its place.
-void Compose(QPainter& painter, const std::vector<TStepPlot*>& plots, const QSize& size) {
+// The window's colour where there is more than one plot, then every plot at its place.
+void Compose(QPainter& painter, const std::vector<QWidget*>& plots, const QSize& size) {
     if (plots.empty()) {
         return;
     }
-    painter.fillRect(QRect(QPoint(0, 0), size), plots.front()->palette().window());
+    if (plots.size() > 1) {
+        painter.fillRect(QRect(QPoint(0, 0), size), plots.front()->palette().window());
+    }
     int left = 0;
-    for (TStepPlot* plot : plots) {
+    for (QWidget* plot : plots) {
         if (plot->size().isEmpty()) {
             continue;
         }
@@ -38,7 +39,7 @@ void Compose(QPainter& painter, const std::vector<TStepPlot*>& plots, const QSiz
 
 } // namespace
 
-QImage PlotsImage(const std::vector<TStepPlot*>& plots) {
+QImage PlotsImage(const std::vector<QWidget*>& plots) {
     const QSize size = PictureSize(plots);
     QImage image(size, QImage::Format_ARGB32);
     QPainter painter(&image);
@@ -46,7 +47,7 @@ QImage PlotsImage(const std::vector<TStepPlot*>& plots) {
     return image;
 }
 
-QByteArray PlotsPng(const std::vector<TStepPlot*>& plots) {
+QByteArray PlotsPng(const std::vector<QWidget*>& plots) {
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
@@ -54,7 +55,7 @@ QByteArray PlotsPng(const std::vector<TStepPlot*>& plots) {
     return data;
 }
 
-QByteArray PlotsSvg(const std::vector<TStepPlot*>& plots, const QString& title) {
+QByteArray PlotsSvg(const std::vector<QWidget*>& plots, const QString& title) {
     const QSize size = PictureSize(plots);
     QByteArray data;
     QBuffer buffer(&data);
