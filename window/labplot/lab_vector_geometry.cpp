@@ -81,14 +81,23 @@ TLabCurve LabCurveThrough(const TLabState& state, TLabSystem system) {
     return {};
 }
 
-TLabPlane LabRunPlane(const TLabRun& run) {
+TLabPlane LabRunPlane(const TLabRun& run, TLabSystem system) {
     TLabPlane plane{0.0L, 0.0L, 0.0L, 0.0L};
+    const auto hold = [&plane](long double x, long double y) {
+        plane.left = std::min(plane.left, x);
+        plane.right = std::max(plane.right, x);
+        plane.bottom = std::min(plane.bottom, y);
+        plane.top = std::max(plane.top, y);
+    };
     for (const TLabState& state : run.states) {
         if (Finite(state)) {
-            plane.left = std::min(plane.left, state.x);
-            plane.right = std::max(plane.right, state.x);
-            plane.bottom = std::min(plane.bottom, state.y);
-            plane.top = std::max(plane.top, state.y);
+            hold(state.x, state.y);
+        }
+    }
+    if (!run.states.empty()) {
+        if (const TLabCurve last = LabCurveThrough(run.states.back(), system);
+            last.kind == TLabCurveKind::Circle || last.kind == TLabCurveKind::Hyperbola) {
+            hold(last.size, 0.0L);
         }
     }
     // Halved before they are subtracted, so that sides near the largest extended stay finite.

@@ -20,7 +20,9 @@
 // the state before lies on the one a factor sqrt(1 +- 2^-2s) away. A hyperbolic state with
 // x <= |y| (a register that wrapped) and a state that is not finite lie on none.
 //
-// Plane. The rectangle that holds the origin and every finite state of a run, with kPlaneMargin
+// Plane. The rectangle that holds the origin, every finite state of a run and, for a circle or a
+// hyperbola, the vertex (r, 0) of the curve through its last state (the arc a rotation sweeps
+// from the x axis), with kPlaneMargin
 // of its larger side on every side. Neither side is less than kLeastAspect of the other, so that
 // a run along an axis (rotation by 0: y stays near 0) still shows the curve around it. A run
 // whose states all lie at the origin gets the square from -1 to 1. Positions in the plane are
@@ -61,8 +63,8 @@ struct TLabPlane {
     long double top = 1.0L;
 };
 
-// The plane that holds the origin and every finite state of `run`.
-TLabPlane LabRunPlane(const TLabRun& run);
+// The plane that holds the origin, every finite state of `run` and its last curve's vertex.
+TLabPlane LabRunPlane(const TLabRun& run, TLabSystem system);
 
 // The plane's width over its height.
 double PlaneAspect(const TLabPlane& plane);

@@ -60,7 +60,7 @@ TEST(LabCurveTest, EachSystemsCurveThroughAState) {
 TEST(LabPlaneTest, TheHandRunsPlaneHoldsEveryStateWithinItsMargin) {
     // States x 0 .. 77/64, y 0 .. 38/64; the height 0.59375 grown to half the width, 0.6015625,
     // about its middle 0.296875; then 1/16 of the width on every side.
-    const TLabPlane plane = LabRunPlane(LabRun(HandSetup()));
+    const TLabPlane plane = LabRunPlane(LabRun(HandSetup()), TLabSystem::Hyperbolic);
     EXPECT_EQ(plane.left, -0.0751953125L);
     EXPECT_EQ(plane.right, 1.2783203125L);
     EXPECT_EQ(plane.bottom, -0.0791015625L);
@@ -75,25 +75,30 @@ TEST(LabPlaneTest, TheHandRunsPlaneHoldsEveryStateWithinItsMargin) {
 TEST(LabPlaneTest, RunsOnAnAxisOrAtTheOriginOrBeyondTheFormatStillGetAPlane) {
     TLabRun run;
     run.states = {At(0, 0), At(0, 0)};
-    const TLabPlane square = LabRunPlane(run);
+    const TLabPlane square = LabRunPlane(run, TLabSystem::Linear);
     EXPECT_EQ((std::vector{square.left, square.right, square.bottom, square.top}),
               (std::vector{-1.0L, 1.0L, -1.0L, 1.0L}));
     // Along the x axis: y widened to half of x's 1 about 0; an infinite state left out.
     run.states = {At(1, 0), At(std::numeric_limits<long double>::infinity(), 2)};
-    const TLabPlane axis = LabRunPlane(run);
+    const TLabPlane axis = LabRunPlane(run, TLabSystem::Linear);
     EXPECT_EQ((std::vector{axis.left, axis.right, axis.bottom, axis.top}),
               (std::vector{-0.0625L, 1.0625L, -0.3125L, 0.3125L}));
+    // A circle's vertex (5, 0) beyond the state (3, 4): the arc from the x axis is in the plane.
+    run.states = {At(3, 4)};
+    const TLabPlane arc = LabRunPlane(run, TLabSystem::Circular);
+    EXPECT_EQ((std::vector{arc.left, arc.right, arc.bottom, arc.top}),
+              (std::vector{-0.3125L, 5.3125L, -0.3125L, 4.3125L}));
     // The largest extended values: the sides stay finite.
     const long double largest = std::numeric_limits<long double>::max();
     run.states = {At(largest / 2, -largest / 2)};
-    const TLabPlane huge = LabRunPlane(run);
+    const TLabPlane huge = LabRunPlane(run, TLabSystem::Linear);
     EXPECT_TRUE(std::isfinite(huge.right) && std::isfinite(huge.bottom));
     EXPECT_NEAR(PlaneAspect(huge), 1.0, 1e-12);
 }
 
 TEST(LabCurvePolylineTest, TheHyperbolasBranchRunsFromThePlanesBottomToItsTop) {
     const TLabRun run = LabRun(HandSetup());
-    const TLabPlane plane = LabRunPlane(run);
+    const TLabPlane plane = LabRunPlane(run, TLabSystem::Hyperbolic);
     const TLabCurve curve = LabCurveThrough(run.states[4], TLabSystem::Hyperbolic);
     const std::vector<TViewPoint> branch = CurvePolyline(curve, plane, 32);
     ASSERT_EQ(branch.size(), 33U);
