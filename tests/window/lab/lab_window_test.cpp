@@ -124,6 +124,7 @@ TEST_F(LabWindowTest, EightBitStateMarksTheBitsItsShiftDrops) {
     EXPECT_EQ(DroppedStart(8, kLabColumnXBits), 9);
 
     // Painted: the dropped bits in their colour, the bits before them not.
+    table_->scrollTo(table_->model()->index(3, kLabColumnXBits));
     const QRect cell = table_->visualRect(table_->model()->index(3, kLabColumnXBits));
     const QImage image = table_->viewport()->grab(cell).toImage();
     const QColor dropped = TableAccent(TTableAccent::Dropped, table_->palette());
