@@ -60,22 +60,37 @@ TAxes Ticks(const TLabPlane& plane) {
             AxisTicks(plane.bottom, plane.top, aspect >= 1 ? shorter : longer)};
 }
 
-// The frame: the largest rectangle of the plane's aspect in the room, less the room for the
-// labels on the left and below, at the room's top and centred across it.
-QRectF FrameIn(const QRectF& room, const QFontMetricsF& metrics, const TAxes& axes,
-               const TLabPlane& plane) {
+// The frame: the room less the room for the labels on the left and below.
+QRectF FrameIn(const QRectF& room, const QFontMetricsF& metrics, const TAxes& axes) {
     qreal widest = 0;
     for (const TLabTick& tick : axes.up) {
         widest = std::max(widest, metrics.horizontalAdvance(FromUtf8(tick.text)));
     }
-    const QRectF inner =
-        room.adjusted(kOuterMargin + widest + kLabelGap + kTickLength, kOuterMargin,
-                      -kOuterMargin - metrics.horizontalAdvance(QStringLiteral("0.0")) / 2,
-                      -(kOuterMargin + metrics.height() + kLabelGap + kTickLength));
-    const qreal aspect = PlaneAspect(plane);
-    const qreal width = std::max(0.0, std::min(inner.width(), inner.height() * aspect));
-    const qreal height = width / aspect;
-    return {inner.center().x() - width / 2, inner.top(), width, height};
+    return room.adjusted(kOuterMargin + widest + kLabelGap + kTickLength, kOuterMargin,
+                         -kOuterMargin - metrics.horizontalAdvance(QStringLiteral("0.0")) / 2,
+                         -(kOuterMargin + metrics.height() + kLabelGap + kTickLength));
+}
+
+// The run's plane grown to the frame's shape, and the frame for its labels: twice, since the
+// grown plane's labels may be wider.
+struct TLayout {
+    TLabPlane plane;
+    TAxes axes;
+    QRectF frame;
+};
+
+TLayout LayOut(const QRectF& room, const QFontMetricsF& metrics, const TLabPlane& run) {
+    TLayout layout{run, Ticks(run), {}};
+    for (int pass = 0; pass < 2; ++pass) {
+        layout.frame = FrameIn(room, metrics, layout.axes);
+        if (layout.frame.width() <= 0 || layout.frame.height() <= 0) {
+            layout.frame = QRectF(room.topLeft(), QSizeF(0, 0));
+            return layout;
+        }
+        layout.plane = WithAspect(run, layout.frame.width() / layout.frame.height());
+        layout.axes = Ticks(layout.plane);
+    }
+    return layout;
 }
 
 void DrawGrid(QPainter& painter, const QRectF& frame, const TLabPlane& plane, const TAxes& axes) {
@@ -221,10 +236,11 @@ void DrawIndices(QPainter& painter, const QRectF& frame, const TLabPlane& plane,
 
 void DrawLabVector(QPainter& painter, const QRectF& room, const TLabVectorScene& scene) {
     const bool hasRun = scene.run != nullptr && !scene.run->states.empty();
-    const TLabPlane plane = hasRun ? LabRunPlane(*scene.run, scene.system) : TLabPlane{};
-    const TAxes axes = Ticks(plane);
-    const QRectF frame =
-        FrameIn(room, QFontMetricsF(painter.font(), painter.device()), axes, plane);
+    const TLayout layout = LayOut(room, QFontMetricsF(painter.font(), painter.device()),
+                                  hasRun ? LabRunPlane(*scene.run, scene.system) : TLabPlane{});
+    const TLabPlane& plane = layout.plane;
+    const TAxes& axes = layout.axes;
+    const QRectF& frame = layout.frame;
     if (scene.grid) {
         DrawGrid(painter, frame, plane, axes);
     }

@@ -35,8 +35,8 @@ constexpr qreal kNameLineLength = 250;
 constexpr qreal kDateLineLength = 120;
 constexpr qreal kPageMarginMillimetres = 15;
 
-const QString kSansFamily = QStringLiteral("DejaVu Sans");
-const QString kMonoFamily = QStringLiteral("DejaVu Sans Mono");
+const QString kSansFamily = QStringLiteral("Liberation Sans");
+const QString kMonoFamily = QStringLiteral("Liberation Mono");
 
 // One page being painted: the painter in points, the page's width and the height used so far.
 class TPage {

@@ -15,10 +15,10 @@ class QPagedPaintDevice;
 //          to draw the vectors on;
 //   page 2 "Riešenie": the task, the same table filled in, the results with their errors and u,
 //          and the run's vector plot with every state.
-// Both tables stand in the same place at the same size. Texts are DejaVu Sans, the table's
-// numbers DejaVu Sans Mono (Debian's fonts-dejavu-core), in points whatever the device's
-// resolution; the table's font shrinks where its widest texts (21-digit extended values) need
-// more than the page's width.
+// Both tables stand in the same place at the same size. Texts are Liberation Sans, the table's
+// numbers Liberation Mono (Debian's fonts-liberation2, the windows' font too), in points whatever
+// the device's resolution; the table's font shrinks where its widest texts (21-digit extended
+// values) need more than the page's width.
 struct TLabWorksheet {
     TLabRun run;          // not refused
     TLabSetup setup;      // the run's

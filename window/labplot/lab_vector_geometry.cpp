@@ -118,6 +118,18 @@ double PlaneAspect(const TLabPlane& plane) {
                                (plane.top / 2 - plane.bottom / 2));
 }
 
+TLabPlane WithAspect(const TLabPlane& plane, long double aspect) {
+    if (!(aspect > 0) || !std::isfinite(aspect)) {
+        return plane;
+    }
+    TLabPlane grown = plane;
+    const long double width = plane.right / 2 - plane.left / 2;
+    const long double height = plane.top / 2 - plane.bottom / 2;
+    Widen(grown.left, grown.right, 2 * height * aspect);
+    Widen(grown.bottom, grown.top, 2 * width / aspect);
+    return grown;
+}
+
 TViewPoint PlanePoint(const TLabPlane& plane, long double x, long double y) {
     const long double halfWidth = plane.right / 2 - plane.left / 2;
     const long double halfHeight = plane.top / 2 - plane.bottom / 2;

@@ -69,6 +69,11 @@ TLabPlane LabRunPlane(const TLabRun& run, TLabSystem system);
 // The plane's width over its height.
 double PlaneAspect(const TLabPlane& plane);
 
+// `plane` grown about its middle, in width or in height, to the width over height `aspect` of
+// the rectangle it is drawn in, so that the plot takes the whole rectangle at one scale for x
+// and y. An aspect that is not positive and finite leaves it as it is.
+TLabPlane WithAspect(const TLabPlane& plane, long double aspect);
+
 // The position of the plane point (x, y) in `plane`.
 TViewPoint PlanePoint(const TLabPlane& plane, long double x, long double y);
 

@@ -66,6 +66,14 @@ TEST(LabPlaneTest, TheHandRunsPlaneHoldsEveryStateWithinItsMargin) {
     EXPECT_EQ(plane.bottom, -0.0791015625L);
     EXPECT_EQ(plane.top, 0.6728515625L);
     EXPECT_NEAR(PlaneAspect(plane), 1.8, 1e-12);
+    // Drawn in a square, the height grows to the width about its middle 0.296875; drawn in a
+    // rectangle twice as wide as high, the width grows to twice the height.
+    const TLabPlane square = WithAspect(plane, 1);
+    EXPECT_EQ((std::vector{square.left, square.right, square.bottom, square.top}),
+              (std::vector{-0.0751953125L, 1.2783203125L, -0.3798828125L, 0.9736328125L}));
+    const TLabPlane wide = WithAspect(plane, 2);
+    EXPECT_EQ((std::vector{wide.left, wide.right}), (std::vector{-0.150390625L, 1.353515625L}));
+    EXPECT_EQ(WithAspect(plane, 0).bottom, plane.bottom);
     // State 4 (71/64, 31/64): 1213/1386 of the way across, 193/770 of the way down.
     const TViewPoint last = PlanePoint(plane, 71 / 64.0L, 31 / 64.0L);
     EXPECT_NEAR(last.right, 1213 / 1386.0L, kNear);
