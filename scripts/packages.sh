@@ -53,10 +53,10 @@ PACKAGE_PACKAGES=(dpkg-dev file)
 PACKAGE_CHECK_PACKAGES=(lintian desktop-file-utils appstream)
 
 # What the end-to-end tests and scripts/screenshot need: an X server, input events, the
-# accessibility bus with Debian's Python bindings, screenshots, and the reading of a plot's text
-# from the screen (tesseract).
+# accessibility bus with Debian's Python bindings, screenshots, the reading of a plot's text
+# from the screen (tesseract), and of a saved worksheet's pages and text (poppler-utils).
 E2E_PACKAGES=(xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi python3-xlib imagemagick
-              xclip tesseract-ocr tesseract-ocr-eng)
+              xclip tesseract-ocr tesseract-ocr-eng poppler-utils)
 
 # What the plots' test under a dark desktop scheme needs: Debian's Adwaita styles for Qt 6.
 SCHEME_PACKAGES=(adwaita-qt6)

@@ -7,6 +7,7 @@
 #include "guard.h"
 #include "lab_cells.h"
 #include "lab_input.h"
+#include "lab_plot_panel.h"
 #include "lab_table_model.h"
 #include "lab_texts.h"
 #include "number_table_view.h"
@@ -150,6 +151,10 @@ void TLabWindow::SetUpTable() {
     table->setItemDelegateForColumn(kLabColumnXBits, delegate);
     table->setItemDelegateForColumn(kLabColumnYBits, delegate);
     table->setItemDelegateForColumn(kLabColumnZBits, delegate);
+    // The vector plot beside the table shows the state of a row clicked, and takes the room the
+    // table does not need.
+    ui_->PlotPanel->FollowTable(table);
+    ui_->TableSplitter->setStretchFactor(0, 1);
 
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &TLabWindow::CopyTable);
@@ -436,6 +441,7 @@ void TLabWindow::ShowRun(const TLabRun& run, const TLabSetup& setup) {
     ui_->StepTable->setEnabled(true);
     ui_->CopyButton->setEnabled(true);
     model_->SetRun(run, setup);
+    ui_->PlotPanel->SetRun(run, setup, ui_->UnitDegrees->isChecked());
     SizeTable();
     ShowResults(run, setup);
     ShowSweeps(setup);
@@ -543,6 +549,7 @@ void TLabWindow::ZoomChanged(qreal factor) {
         model_->SetZoom(factor);
         SizeTable();
         ui_->Chart->SetZoom(factor);
+        ui_->PlotPanel->SetZoom(factor);
         if (const bool stacked = factor >= kStackedZoom; stacked != stackedResults_) {
             PlaceResults(stacked);
             Recompute(); // the exact values' captions break to the line above them
@@ -605,6 +612,13 @@ void TLabWindow::Arrange() {
                             width;
     ui_->BottomLayout->setDirection(sideBySide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
     ui_->StepTable->setMinimumHeight(ui_->StepTable->HeightFor(kLeastRows));
+    // The vector plot beside the table where the table keeps "i", "smer", "posun" and "x" in
+    // view, else below it.
+    const bool plotBeside = ui_->StepTable->WidthFor(kLabColumnX + 1) +
+                                ui_->TableSplitter->handleWidth() +
+                                ui_->PlotPanel->minimumSizeHint().width() <=
+                            width;
+    ui_->TableSplitter->setOrientation(plotBeside ? Qt::Horizontal : Qt::Vertical);
 }
 
 void TLabWindow::CopyTable() {

@@ -5,16 +5,13 @@
 #include "step_plot.h"
 #include "step_rows.h"
 #include "vector_geometry.h"
-#include "whole_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -33,39 +30,10 @@ QString StepFileName(int row) {
     return QStringLiteral("krok-%1.png").arg(row, 2, 10, QLatin1Char('0'));
 }
 
-// `path` with `suffix` ("png") appended unless it ends in one of `accepted` already.
-QString WithSuffix(const QString& path, const QString& suffix, const QStringList& accepted) {
-    const QString own = QFileInfo(path).suffix().toLower();
-    return accepted.contains(own) ? path : path + QLatin1Char('.') + suffix;
-}
-
-QString Native(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
 // "θ = 0.523599 rad (30°), krok 3": what a picture of `row` shows.
 QString Caption(const TStepRows& rows, int row) {
     return QString::fromStdString(
         PictureCaption(rows.Theta(), rows.Row(static_cast<std::size_t>(row))));
-}
-
-QString Cause(int error) {
-    return QString::fromStdString(FileFailureCause(error));
-}
-
-// Writes `data` whole to `path`; the Slovak reason on failure, naming `shownName` (the file as
-// the user knows it) and `shownFolder`; empty on success.
-QString WriteWhole(const QString& path, const QByteArray& data, const QString& shownName,
-                   const QString& shownFolder) {
-    const auto failure = WriteWholeFile(QFile::encodeName(path).toStdString(),
-                                        std::string_view(data.constData(), data.size()));
-    return failure ? QString::fromStdString(FileFailureText(*failure, shownName.toStdString(),
-                                                            shownFolder.toStdString()))
-                   : QString();
-}
-
-QString WriteWhole(const QString& path, const QByteArray& data) {
-    return WriteWhole(path, data, Native(path), Native(QFileInfo(path).absolutePath()));
 }
 
 // Shows again, when it goes, the rows the plots showed when it was made.
@@ -119,78 +87,52 @@ private:
     int error_ = 0;
 };
 
+// The plots as the picture functions take them.
+std::vector<QWidget*> Widgets(const std::vector<TStepPlot*>& plots) {
+    return {plots.begin(), plots.end()};
+}
+
 } // namespace
 
-TStepExport::TStepExport(std::unique_ptr<IExportDialogs> dialogs) : dialogs_(std::move(dialogs)) {}
+TStepExport::TStepExport(std::unique_ptr<IExportDialogs> dialogs) : saving_(std::move(dialogs)) {}
 
 TStepExport::~TStepExport() = default;
 
 void TStepExport::SetDialogs(std::unique_ptr<IExportDialogs> dialogs) {
-    dialogs_ = std::move(dialogs);
-}
-
-QString TStepExport::StartFolder(bool pictures) const {
-    if (!lastFolder_.isEmpty()) {
-        return lastFolder_;
-    }
-    const QString folder = QStandardPaths::writableLocation(
-        pictures ? QStandardPaths::PicturesLocation : QStandardPaths::DocumentsLocation);
-    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
-}
-
-bool TStepExport::MayReplace(const QString& title, const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return true;
-    }
-    if (info.isDir()) {
-        dialogs_->Warn(
-            title,
-            QStringLiteral("„%1“ je priečinok, nie súbor. Nič sa neuložilo.").arg(Native(path)));
-        return false;
-    }
-    return dialogs_->Confirm(
-        title, QStringLiteral("Súbor „%1“ už existuje. Chcete ho nahradiť?").arg(info.fileName()));
-}
-
-QString TStepExport::Write(const QString& title, const QString& path, const QByteArray& data) {
-    const QString failure = WriteWhole(path, data);
-    if (!failure.isEmpty()) {
-        dialogs_->Warn(title, failure);
-        return {};
-    }
-    lastFolder_ = QFileInfo(path).absolutePath();
-    return QStringLiteral("Uložené: %1").arg(Native(path));
+    saving_.SetDialogs(std::move(dialogs));
 }
 
 QString TStepExport::SavePicture(const std::vector<TStepPlot*>& plots, const TStepRows& rows,
                                  int shownRow) {
     if (shownRow < 0) {
-        dialogs_->Warn(kTitlePicture, kNothingYet);
+        saving_.Dialogs().Warn(kTitlePicture, kNothingYet);
         return {};
     }
-    const QString chosen = dialogs_->SaveFileName(
-        kTitlePicture, QDir(StartFolder(true)).filePath(StepFileName(shownRow)), kFiltersPicture);
-    if (chosen.isEmpty()) {
-        return {};
-    }
-    const QString path =
-        WithSuffix(chosen, QStringLiteral("png"), {QStringLiteral("png"), QStringLiteral("svg")});
-    if (!MayReplace(kTitlePicture, path)) {
+    const QString path = saving_.ChooseFile(kTitlePicture, StepFileName(shownRow), kFiltersPicture,
+                                            TFileSaving::TStart::Pictures,
+                                            {QStringLiteral("png"), QStringLiteral("svg")});
+    if (path.isEmpty()) {
         return {};
     }
     const bool svg = QFileInfo(path).suffix().toLower() == QStringLiteral("svg");
     const QString caption = Caption(rows, shownRow);
-    return Write(kTitlePicture, path, svg ? PlotsSvg(plots, caption) : PlotsPng(plots, caption));
+    const QByteArray data =
+        svg ? PlotsSvg(Widgets(plots), caption, caption) : PlotsPng(Widgets(plots), caption);
+    if (!saving_.Write(kTitlePicture, path, data)) {
+        return {};
+    }
+    return QStringLiteral("Uložené: %1").arg(NativePath(path));
 }
 
 QString TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, const TStepRows& rows) {
+    IExportDialogs& dialogs = saving_.Dialogs();
     const int rowCount = static_cast<int>(rows.Count());
     if (rowCount <= 0) {
-        dialogs_->Warn(kTitleSteps, kNothingYet);
+        dialogs.Warn(kTitleSteps, kNothingYet);
         return {};
     }
-    const QString folder = dialogs_->Folder(kTitleSteps, StartFolder(true));
+    const QString folder =
+        dialogs.Folder(kTitleSteps, saving_.StartFolder(TFileSaving::TStart::Pictures));
     if (folder.isEmpty()) {
         return {};
     }
@@ -200,20 +142,19 @@ QString TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, const TS
         existing += QFileInfo::exists(target.filePath(StepFileName(row))) ? 1 : 0;
     }
     if (existing > 0 &&
-        !dialogs_->Confirm(kTitleSteps,
-                           QStringLiteral("V priečinku „%1“ už je %2 zo súborov %3 až %4. "
-                                          "Chcete ich nahradiť?")
-                               .arg(Native(folder))
-                               .arg(existing)
-                               .arg(StepFileName(0), StepFileName(rowCount - 1)))) {
+        !dialogs.Confirm(kTitleSteps, QStringLiteral("V priečinku „%1“ už je %2 zo súborov %3 "
+                                                     "až %4. Chcete ich nahradiť?")
+                                          .arg(NativePath(folder))
+                                          .arg(existing)
+                                          .arg(StepFileName(0), StepFileName(rowCount - 1)))) {
         return {};
     }
     // Every picture is written here first; the folder goes with whatever is left in it.
     const TStagingFolder staging(target.absolutePath());
     if (!staging.Valid()) {
-        dialogs_->Warn(kTitleSteps,
-                       QStringLiteral("Do priečinka „%1“ sa nedá zapisovať: %2. Nič sa neuložilo.")
-                           .arg(Native(folder), Cause(staging.Error())));
+        dialogs.Warn(kTitleSteps,
+                     QStringLiteral("Do priečinka „%1“ sa nedá zapisovať: %2. Nič sa neuložilo.")
+                         .arg(NativePath(folder), FailureCause(staging.Error())));
         return {};
     }
     {
@@ -222,12 +163,11 @@ QString TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, const TS
             for (TStepPlot* plot : plots) {
                 plot->ShowRow(row);
             }
-            const QString failure =
-                WriteWhole(QDir(staging.Path()).filePath(StepFileName(row)),
-                           PlotsPng(plots, Caption(rows, row)),
-                           Native(target.filePath(StepFileName(row))), Native(folder));
+            const QString failure = WriteWhole(
+                QDir(staging.Path()).filePath(StepFileName(row)), PlotsPng(Widgets(plots), Caption(rows, row)),
+                NativePath(target.filePath(StepFileName(row))), NativePath(folder));
             if (!failure.isEmpty()) {
-                dialogs_->Warn(kTitleSteps, failure);
+                dialogs.Warn(kTitleSteps, failure);
                 return {};
             }
         }
@@ -239,40 +179,42 @@ QString TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, const TS
             QFile::encodeName(QDir(staging.Path()).filePath(StepFileName(row))).toStdString(),
             QFile::encodeName(target.filePath(StepFileName(row))).toStdString(), error);
         if (error && row == 0) {
-            dialogs_->Warn(kTitleSteps,
-                           QStringLiteral("Súbory sa nepodarilo presunúť do priečinka „%1“: %2. "
-                                          "Nič sa neuložilo.")
-                               .arg(Native(folder), Cause(error.value())));
+            dialogs.Warn(kTitleSteps,
+                         QStringLiteral("Súbory sa nepodarilo presunúť do priečinka „%1“: %2. "
+                                        "Nič sa neuložilo.")
+                             .arg(NativePath(folder), FailureCause(error.value())));
             return {};
         }
         if (error) {
-            dialogs_->Warn(kTitleSteps,
-                           QStringLiteral("Súbor %1 sa nepodarilo presunúť do priečinka „%2“: "
-                                          "%3. Uložené sú len súbory %4 až %5.")
-                               .arg(StepFileName(row), Native(folder), Cause(error.value()),
-                                    StepFileName(0), StepFileName(row - 1)));
+            dialogs.Warn(kTitleSteps,
+                         QStringLiteral("Súbor %1 sa nepodarilo presunúť do priečinka „%2“: "
+                                        "%3. Uložené sú len súbory %4 až %5.")
+                             .arg(StepFileName(row), NativePath(folder),
+                                  FailureCause(error.value()), StepFileName(0),
+                                  StepFileName(row - 1)));
             return {};
         }
     }
-    lastFolder_ = target.absolutePath();
+    saving_.Remember(target.absolutePath());
     return QStringLiteral("Uložené: %1 až %2 v priečinku %3")
-        .arg(StepFileName(0), StepFileName(rowCount - 1), Native(folder));
+        .arg(StepFileName(0), StepFileName(rowCount - 1), NativePath(folder));
 }
 
 QString TStepExport::SaveTable(const TStepRows& rows) {
     if (rows.Count() == 0) {
-        dialogs_->Warn(kTitleTable, kNothingYet);
+        saving_.Dialogs().Warn(kTitleTable, kNothingYet);
         return {};
     }
-    const QString chosen = dialogs_->SaveFileName(
-        kTitleTable, QDir(StartFolder(false)).filePath(QStringLiteral("kroky.csv")), kFiltersTable);
-    if (chosen.isEmpty()) {
-        return {};
-    }
-    const QString path = WithSuffix(chosen, QStringLiteral("csv"), {QStringLiteral("csv")});
-    if (!MayReplace(kTitleTable, path)) {
+    const QString path =
+        saving_.ChooseFile(kTitleTable, QStringLiteral("kroky.csv"), kFiltersTable,
+                           TFileSaving::TStart::Documents, {QStringLiteral("csv")});
+    if (path.isEmpty()) {
         return {};
     }
     const std::string csv = StepTableCsv(rows);
-    return Write(kTitleTable, path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())));
+    if (!saving_.Write(kTitleTable, path,
+                       QByteArray(csv.data(), static_cast<qsizetype>(csv.size())))) {
+        return {};
+    }
+    return QStringLiteral("Uložené: %1").arg(NativePath(path));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export_dialogs.h"
+#include "file_saving.h"
 
 #include <QString>
 #include <memory>
@@ -18,10 +19,10 @@ class TStepRows;
 //   SaveTable     "Uložiť tabuľku…": the table as CSV with the angle's row first (step_csv.h),
 //                 .csv added when missing.
 //
-// A file is written whole or not at all: it is written beside its final name and renamed onto
-// it only when every byte is on the disk (whole_file.h). The steps' pictures are all written into a
-// hidden folder beside them first and moved into place only when all of them are written; an
-// existing file of the same name is replaced only after the user agrees. Whatever fails --
+// A file is written whole or not at all (file_saving.h), as every window saves. The steps'
+// pictures are all written into a hidden folder beside them first and moved into place only when
+// all of them are written; an existing file of the same name is replaced only after the user
+// agrees. Whatever fails --
 // a folder that cannot be written, a full disk -- is told in Slovak and leaves no file behind.
 // The first dialog starts in the user's Pictures folder (pictures) or Documents folder (the
 // table), later ones in the folder saved to last.
@@ -44,12 +45,5 @@ public:
     QString SaveTable(const TStepRows& rows);
 
 private:
-    QString StartFolder(bool pictures) const;
-    // Whether `path` may be written: it does not exist, or the user agrees to replace it.
-    bool MayReplace(const QString& title, const QString& path);
-    // Writes `data` whole to `path`: what was saved, or empty, having told the user why.
-    QString Write(const QString& title, const QString& path, const QByteArray& data);
-
-    std::unique_ptr<IExportDialogs> dialogs_;
-    QString lastFolder_;
+    TFileSaving saving_;
 };

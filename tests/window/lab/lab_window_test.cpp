@@ -74,6 +74,7 @@ protected:
     // The pixels of the cell's picture in `colour`, left and right of `fraction` of its width.
     std::pair<int, int> ColourLeftAndRight(int row, int column, const QColor& colour,
                                            double fraction) const {
+        table_->scrollTo(table_->model()->index(row, column));
         const QRect cell = table_->visualRect(table_->model()->index(row, column));
         const QImage image = table_->viewport()->grab(cell).toImage();
         std::pair<int, int> counts{0, 0};

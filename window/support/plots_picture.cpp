@@ -1,12 +1,12 @@
 #include "plots_picture.h"
 
 #include "colours.h"
-#include "step_plot.h"
 
 #include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QSvgGenerator>
+#include <QWidget>
 #include <algorithm>
 
 namespace {
@@ -14,13 +14,16 @@ namespace {
 // Room above and below the caption's line, and before it.
 constexpr int kCaptionPadding = 4;
 
-int CaptionHeight(const std::vector<TStepPlot*>& plots) {
-    return plots.empty() ? 0 : QFontMetrics(plots.front()->font()).height() + 2 * kCaptionPadding;
+int CaptionHeight(const std::vector<QWidget*>& plots, const QString& caption) {
+    if (plots.empty() || caption.isEmpty()) {
+        return 0;
+    }
+    return QFontMetrics(plots.front()->font()).height() + 2 * kCaptionPadding;
 }
 
-QSize PlotsSize(const std::vector<TStepPlot*>& plots) {
+QSize PlotsSize(const std::vector<QWidget*>& plots) {
     QSize size(0, 0);
-    for (const TStepPlot* plot : plots) {
+    for (const QWidget* plot : plots) {
         if (!plot->size().isEmpty()) {
             size.rwidth() += (size.width() > 0 ? kPictureGap : 0) + plot->width();
             size.rheight() = std::max(size.height(), plot->height());
@@ -29,26 +32,28 @@ QSize PlotsSize(const std::vector<TStepPlot*>& plots) {
     return size;
 }
 
-QSize PictureSize(const std::vector<TStepPlot*>& plots) {
+QSize PictureSize(const std::vector<QWidget*>& plots, const QString& caption) {
     const QSize plotsSize = PlotsSize(plots);
-    return {plotsSize.width(), plotsSize.height() + CaptionHeight(plots)};
+    return {plotsSize.width(), plotsSize.height() + CaptionHeight(plots, caption)};
 }
 
 // The caption's strip, then every plot at its place, each within its own frame.
-void Compose(QPainter& painter, const std::vector<TStepPlot*>& plots, const QSize& size,
+void Compose(QPainter& painter, const std::vector<QWidget*>& plots, const QSize& size,
              const QString& caption) {
     if (plots.empty()) {
         return;
     }
-    const int captionHeight = CaptionHeight(plots);
-    const QRect strip(0, 0, size.width(), captionHeight);
-    painter.fillRect(strip, kPaper);
-    painter.setPen(kInk);
-    painter.setFont(plots.front()->font());
-    painter.drawText(strip.adjusted(kCaptionPadding, 0, -kCaptionPadding, 0),
-                     Qt::AlignLeft | Qt::AlignVCenter, caption);
+    const int captionHeight = CaptionHeight(plots, caption);
+    if (captionHeight > 0) {
+        const QRect strip(0, 0, size.width(), captionHeight);
+        painter.fillRect(strip, kPaper);
+        painter.setPen(kInk);
+        painter.setFont(plots.front()->font());
+        painter.drawText(strip.adjusted(kCaptionPadding, 0, -kCaptionPadding, 0),
+                         Qt::AlignLeft | Qt::AlignVCenter, caption);
+    }
     int left = 0;
-    for (TStepPlot* plot : plots) {
+    for (QWidget* plot : plots) {
         if (plot->size().isEmpty()) {
             continue;
         }
@@ -63,8 +68,8 @@ void Compose(QPainter& painter, const std::vector<TStepPlot*>& plots, const QSiz
 
 } // namespace
 
-QImage PlotsImage(const std::vector<TStepPlot*>& plots, const QString& caption) {
-    const QSize size = PictureSize(plots);
+QImage PlotsImage(const std::vector<QWidget*>& plots, const QString& caption) {
+    const QSize size = PictureSize(plots, caption);
     QImage image(size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -72,7 +77,7 @@ QImage PlotsImage(const std::vector<TStepPlot*>& plots, const QString& caption) 
     return image;
 }
 
-QByteArray PlotsPng(const std::vector<TStepPlot*>& plots, const QString& caption) {
+QByteArray PlotsPng(const std::vector<QWidget*>& plots, const QString& caption) {
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
@@ -80,8 +85,9 @@ QByteArray PlotsPng(const std::vector<TStepPlot*>& plots, const QString& caption
     return data;
 }
 
-QByteArray PlotsSvg(const std::vector<TStepPlot*>& plots, const QString& caption) {
-    const QSize size = PictureSize(plots);
+QByteArray PlotsSvg(const std::vector<QWidget*>& plots, const QString& title,
+                    const QString& caption) {
+    const QSize size = PictureSize(plots, caption);
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
@@ -89,7 +95,7 @@ QByteArray PlotsSvg(const std::vector<TStepPlot*>& plots, const QString& caption
     generator.setOutputDevice(&buffer);
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setTitle(caption);
+    generator.setTitle(title);
     {
         QPainter painter(&generator);
         Compose(painter, plots, size, caption);
