@@ -371,8 +371,10 @@ void TLogChart::Paint(QPainter& painter, const QRectF& area, const TChartContent
         const double w = metrics.horizontalAdvance(level.note) + 2 * kLabelGap;
         const double left = plot.left() + kLegendInset;
         const double right = plot.right() - kLegendInset - w;
-        const double above = std::max(plot.top(), y - kLabelGap - rowHeight);
-        const double below = std::min(plot.bottom() - rowHeight, y + kLabelGap);
+        // Clear of the markers that sit on the line, not only of the line.
+        const double clearance = kLabelGap + kMarkerRadius + kMarkerOutlineWidth;
+        const double above = std::max(plot.top(), y - clearance - rowHeight);
+        const double below = std::min(plot.bottom() - rowHeight, y + clearance);
         const std::array<TChartBox, 4> candidates{{{right, above, w, rowHeight},
                                                    {left, above, w, rowHeight},
                                                    {right, below, w, rowHeight},
