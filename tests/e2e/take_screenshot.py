@@ -61,9 +61,9 @@ HOLD_QUIET = 1.5
 
 # The guesses (keys) for steps 0 .. 4 of 30 degrees, whose directions are + − + − +: step 3
 # guessed wrong, so the score reads "Správne: 4 z 5". Then step 5 waits for its guess: the
-# "smer" cells as they read then.
+# "smer" cells as they read then, the wrong one with the guess beside it.
 GUESSES = ["plus", "minus", "plus", "plus", "plus"]
-MARKS = ["+ \u2713", "\u2212 \u2713", "+ \u2713", "\u2212 \u2717", "+ \u2713", "?"]
+MARKS = ["+ \u2713", "\u2212 \u2713", "+ \u2713", "\u2212 \u2717 (+)", "+ \u2713", "?"]
 
 
 def add_arguments(parser):
