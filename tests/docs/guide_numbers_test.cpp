@@ -340,6 +340,51 @@ template <class Quote> void QuoteHyperbolicLesson(const Quote& quote) {
     vectoring(TLabDerived::Logarithm, 10, "LogarithmOfTen");
 }
 
+// The lesson on rounding and guard bits: the circular sweep of 16/14 by every rounding with 0
+// and 4 guard bits at n = 14, 16, 24 and 64, and where the error stops falling with truncation
+// (the grey curve) and with rounding to even and four guard bits.
+template <class Quote> void QuoteRoundingLesson(const Quote& quote) {
+    const auto sweepOf = [](TLabRounding rounding, std::int32_t guard) {
+        TLabSetup setup;
+        setup.arithmetic = TLabArithmetic::Fixed;
+        setup.rounding = rounding;
+        setup.guardBits = guard;
+        return LabSweep(setup);
+    };
+    struct TRounding {
+        TLabRounding rounding;
+        const char* name;  // the window's
+        const char* quote; // the quote's
+    };
+    constexpr TRounding kRoundings[] = {{TLabRounding::Floor, "odseknúť", "Floor"},
+                                        {TLabRounding::HalfUp, "polovica nahor", "HalfUp"},
+                                        {TLabRounding::HalfEven, "k párnemu", "HalfEven"}};
+    for (const std::int32_t guard : {0, 4}) {
+        for (const auto& [rounding, name, quoteName] : kRoundings) {
+            const TLabSweep sweep = sweepOf(rounding, guard);
+            quote(
+                std::string("RoundingSweep") + quoteName + "Guard" + IntToStr(guard),
+                TableRow({std::string(name) + ", G = " + IntToStr(guard), ThreeDigits(sweep[13]),
+                          ThreeDigits(sweep[15]), ThreeDigits(sweep[23]), ThreeDigits(sweep[63])}));
+        }
+    }
+    const auto stops = [](const TLabSweep& sweep) {
+        const std::int32_t n = SweepFloorSteps(sweep);
+        return "neklesá od n = " + IntToStr(n) + " (" +
+               ThreeDigits(sweep[static_cast<std::size_t>(n - 1)]) + " u)";
+    };
+    const TLabSweep truncated = sweepOf(TLabRounding::Floor, 0);
+    quote("RoundingTruncationStops", stops(truncated));
+    quote("RoundingGuardedTruncationStops", stops(sweepOf(TLabRounding::Floor, 4)));
+    quote("RoundingHalfEvenGuardedStops", stops(sweepOf(TLabRounding::HalfEven, 4)));
+    // The chart's tips over truncation's rise, a unit a step.
+    for (const std::int32_t n : {18, 19}) {
+        quote("RoundingTruncationTip" + IntToStr(n),
+              "n = " + IntToStr(n) + ": " +
+                  ThreeDigits(truncated[static_cast<std::size_t>(n - 1)]) + " u");
+    }
+}
+
 std::vector<TQuote> GuideQuotes() {
     std::vector<TQuote> quotes;
     const auto quote = [&](std::string name, std::string text) {
@@ -436,6 +481,7 @@ std::vector<TQuote> GuideQuotes() {
     QuoteLaboratory(quote);
     QuoteCommandLine(quote);
     QuoteHyperbolicLesson(quote);
+    QuoteRoundingLesson(quote);
     return quotes;
 }
 
