@@ -7,10 +7,12 @@
 // stand in the guide. A change of the program's figures or a slip in the guide fails.
 
 #include "angle_input.h"
+#include "constants.h"
 #include "conversions.h"
 #include "cordic.h"
 #include "direction_quiz.h"
 #include "lab.h"
+#include "lab_cells.h"
 #include "lab_input.h"
 #include "lab_notes.h"
 #include "lab_program.h"
@@ -35,6 +37,8 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -234,6 +238,153 @@ template <class Quote> void QuoteCommandLine(const Quote& quote) {
           CommandLineField({"--arithmetic", "fixed", "--sweep"}, "", 13, 1) + " u");
 }
 
+// The lesson on the hyperbolic system: the shifts taken twice and why -- each step atanh 2^-s is
+// more than all later shifts taken once, and the step of shift 1 leaves t = 0 short by their
+// difference --, the reach with and without the repeats, cosh, sinh and exp of 0.5 in fixed
+// point 16/14 as the two roundings give them, e^1 beyond a word of two integer bits, and ln 2
+// and the square root of 2 by vectoring from the field a.
+template <class Quote> void QuoteHyperbolicLesson(const Quote& quote) {
+    TLabSetup rotation;
+    rotation.system = TLabSystem::Hyperbolic;
+    rotation.steps = kLabMaxSteps;
+    const TLabRun longest = LabRun(rotation);
+    std::string repeats;
+    for (std::size_t i = 1; i + 1 < longest.states.size(); ++i) {
+        if (longest.states[i].shift == longest.states[i - 1].shift) {
+            repeats += (repeats.empty() ? "" : ", ") + IntToStr(longest.states[i].shift) +
+                       " (riadky " + IntToStr(longest.states[i].i - 1) + " a " +
+                       IntToStr(longest.states[i].i) + ")";
+        }
+    }
+    quote("HyperbolicRepeatedShifts", repeats);
+    // Each shift's constant once, from the engine's own table: once[s - 1] = atanh 2^-s.
+    const TLabTables& tables = LabTables(TLabSystem::Hyperbolic);
+    std::vector<long double> once;
+    for (std::size_t i = 0; i < tables.alpha.size(); ++i) {
+        if (i == 0 || tables.shift[i] != tables.shift[i - 1]) {
+            once.push_back(tables.alpha[i]);
+        }
+    }
+    const auto later = [&](std::size_t shift) {
+        long double sum = 0;
+        for (std::size_t k = shift; k < once.size(); ++k) {
+            sum += once[k];
+        }
+        return sum;
+    };
+    for (std::size_t shift = 1; shift <= 4; ++shift) {
+        quote("HyperbolicShortfallOfShift" + IntToStr(static_cast<std::int64_t>(shift)),
+              TableRow({IntToStr(static_cast<std::int64_t>(shift)),
+                        SignificantText(once[shift - 1], 6), SignificantText(later(shift), 6)}));
+    }
+    quote("HyperbolicShortfallOfShiftOne", SignificantText(once[0] - later(1), 3));
+    quote("HyperbolicReach", FloatToStr(LabReach(TLabSystem::Hyperbolic, kLabMaxSteps)));
+    long double unrepeated = 0;
+    for (int shift = 1; shift <= kLabMaxSteps; ++shift) {
+        unrepeated += atanhl(ldexpl(1, -shift));
+    }
+    quote("HyperbolicReachWithoutRepeats", FloatToStr(unrepeated));
+
+    // 0.5 in 16/14 and 16 steps, cut and rounded to even with four guard bits: a row per result.
+    rotation.arithmetic = TLabArithmetic::Fixed;
+    rotation.steps = 16;
+    rotation.theta = StrToFloat("0.5");
+    TLabSetup rounded = rotation;
+    rounded.rounding = TLabRounding::HalfEven;
+    rounded.guardBits = 4;
+    const TLabRun cut = LabRun(rotation);
+    const TLabRun even = LabRun(rounded);
+    quote("HyperbolicHeldArgument", LabHeldLine(TLabInput::Theta, rotation));
+    using TResult = long double TLabRun::*;
+    const auto shown = [](const TLabRun& run, TResult value, TResult exact,
+                          const TLabSetup& setup) {
+        return LabResultText(run.*value, setup) + " (" +
+               ThreeDigits(fabsl(run.*value - run.*exact) / run.unit) + " u)";
+    };
+    const std::tuple<const char*, std::string, TResult, TResult> results[] = {
+        {"Cosh", LabFirstName(rotation), &TLabRun::first, &TLabRun::exactFirst},
+        {"Sinh", LabSecondName(rotation), &TLabRun::second, &TLabRun::exactSecond},
+        {"Exp", LabThirdName(rotation), &TLabRun::third, &TLabRun::exactThird}};
+    for (const auto& [key, name, value, exact] : results) {
+        quote(std::string("Hyperbolic") + key,
+              TableRow({name, FloatToStr(cut.*exact), shown(cut, value, exact, rotation),
+                        shown(even, value, exact, rounded)}));
+    }
+    rotation.theta = 1;
+    const TLabRun one = LabRun(rotation);
+    quote("HyperbolicExpOfOneWraps", LabResultText(one.third, rotation));
+    quote("HyperbolicExpOfOneWrapLine", LabOverflowLine(one, rotation));
+    rotation.fractionBits = 13;
+    quote("HyperbolicExpOfOneInThirteenFractionBits",
+          LabResultText(LabRun(rotation).third, rotation));
+
+    // a = 2 in extended and 64 steps: "ln a" and "√a" fill x and y; ln a from z, √a the length.
+    // a = 10 lies beyond the reach: atanh(9 / 11) > R_64.
+    const auto vectoring = [&](TLabDerived derived, long double a, const std::string& name) {
+        TLabSetup setup;
+        setup.system = TLabSystem::Hyperbolic;
+        setup.mode = TLabMode::Vectoring;
+        setup.steps = kLabMaxSteps;
+        std::tie(setup.x0, setup.y0) = LabDerivedPoint(derived, a);
+        const TLabRun run = LabRun(setup);
+        const bool logarithm = derived == TLabDerived::Logarithm;
+        quote(name + "Point", "x = " + FloatToStr(setup.x0) + ", y = " + FloatToStr(setup.y0));
+        quote(name + "Result", LabResultText(logarithm ? run.first : run.second, setup));
+        quote(name + "Error", logarithm ? LabErrorLine(run.first, run.exactFirst, run.unit)
+                                        : LabErrorLine(run.second, run.exactSecond, run.unit));
+        quote(name + "Line",
+              run.converges ? LabDerivedLine(derived, run, setup) : LabReachLine(run, setup));
+    };
+    vectoring(TLabDerived::Logarithm, 2, "LogarithmOfTwo");
+    vectoring(TLabDerived::SquareRoot, 2, "RootOfTwo");
+    vectoring(TLabDerived::Logarithm, 10, "LogarithmOfTen");
+}
+
+// The lesson on rounding and guard bits: the circular sweep of 16/14 by every rounding with 0
+// and 4 guard bits at n = 14, 16, 24 and 64, and where the error stops falling with truncation
+// (the grey curve) and with rounding to even and four guard bits.
+template <class Quote> void QuoteRoundingLesson(const Quote& quote) {
+    const auto sweepOf = [](TLabRounding rounding, std::int32_t guard) {
+        TLabSetup setup;
+        setup.arithmetic = TLabArithmetic::Fixed;
+        setup.rounding = rounding;
+        setup.guardBits = guard;
+        return LabSweep(setup);
+    };
+    struct TRounding {
+        TLabRounding rounding;
+        const char* name;  // the window's
+        const char* quote; // the quote's
+    };
+    constexpr TRounding kRoundings[] = {{TLabRounding::Floor, "odseknúť", "Floor"},
+                                        {TLabRounding::HalfUp, "polovica nahor", "HalfUp"},
+                                        {TLabRounding::HalfEven, "k párnemu", "HalfEven"}};
+    for (const std::int32_t guard : {0, 4}) {
+        for (const auto& [rounding, name, quoteName] : kRoundings) {
+            const TLabSweep sweep = sweepOf(rounding, guard);
+            quote(
+                std::string("RoundingSweep") + quoteName + "Guard" + IntToStr(guard),
+                TableRow({std::string(name) + ", G = " + IntToStr(guard), ThreeDigits(sweep[13]),
+                          ThreeDigits(sweep[15]), ThreeDigits(sweep[23]), ThreeDigits(sweep[63])}));
+        }
+    }
+    const auto stops = [](const TLabSweep& sweep) {
+        const std::int32_t n = SweepFloorSteps(sweep);
+        return "neklesá od n = " + IntToStr(n) + " (" +
+               ThreeDigits(sweep[static_cast<std::size_t>(n - 1)]) + " u)";
+    };
+    const TLabSweep truncated = sweepOf(TLabRounding::Floor, 0);
+    quote("RoundingTruncationStops", stops(truncated));
+    quote("RoundingGuardedTruncationStops", stops(sweepOf(TLabRounding::Floor, 4)));
+    quote("RoundingHalfEvenGuardedStops", stops(sweepOf(TLabRounding::HalfEven, 4)));
+    // The chart's tips over truncation's rise, a unit a step.
+    for (const std::int32_t n : {18, 19}) {
+        quote("RoundingTruncationTip" + IntToStr(n),
+              "n = " + IntToStr(n) + ": " +
+                  ThreeDigits(truncated[static_cast<std::size_t>(n - 1)]) + " u");
+    }
+}
+
 std::vector<TQuote> GuideQuotes() {
     std::vector<TQuote> quotes;
     const auto quote = [&](std::string name, std::string text) {
@@ -329,6 +480,8 @@ std::vector<TQuote> GuideQuotes() {
 
     QuoteLaboratory(quote);
     QuoteCommandLine(quote);
+    QuoteHyperbolicLesson(quote);
+    QuoteRoundingLesson(quote);
     return quotes;
 }
 

@@ -11,6 +11,11 @@ show, each a window alone, made with the real program in a private X server:
   kroky-hadaj.png           a run with "Hádaj smer" on: five directions guessed, one of them
                             wrong, and step 5 waiting for its guess
   laboratorium.png          the laboratory (F3): fixed point 16/14, 30 degrees, 14 steps
+  lab-hyperbolicka.png      the laboratory in hyperbolic rotation of t = 0.5 in the same 16/14,
+                            16 steps: shift 4 in two rows, the vector on the hyperbola's branch
+  lab-zaokruhlenie.png      the laboratory back in circular rotation of 30 degrees, 16 steps,
+                            shifts rounded to even with 4 guard bits: the guard bits set apart in
+                            the bit columns, the chart's grey curve of plain truncation
   projektor.png             a projector of 1024 x 768: the step view of that run at step 3,
                             zoomed to 300 % (Ctrl++ eight times) and in full screen (F11)
 
@@ -39,6 +44,17 @@ SIGMA_COLUMN = 1
 LABORATORY = "Laboratórium CORDIC"
 LAB_TABLE = "Kroky laboratória"
 LAB_STEPS = 14
+# The lessons' pictures: 16 steps, the hyperbolic one's shift 4 in rows 3 and 4, the rounding's
+# registers of W + G = 20 bits.
+LESSON_STEPS = 16
+SHIFT_COLUMN = 2
+REPEATED_SHIFT_ROWS = [3, 4]
+GUARD_BITS = 4
+X_BITS_COLUMN = 6
+GUARDED_BITS_TEXT = len("00.10011011011101") + GUARD_BITS
+# The lessons' laboratory, larger than it opens: room for the bit columns, the results and the
+# whole chart.
+LESSON_WINDOW = (1400, 960)
 
 # The step view opens at 1180 x 700 beside the main window, the laboratory at 1000 x 700: a
 # screen with room for all three.
@@ -61,9 +77,9 @@ HOLD_QUIET = 1.5
 
 # The guesses (keys) for steps 0 .. 4 of 30 degrees, whose directions are + − + − +: step 3
 # guessed wrong, so the score reads "Správne: 4 z 5". Then step 5 waits for its guess: the
-# "smer" cells as they read then.
+# "smer" cells as they read then, the wrong one with the guess beside it.
 GUESSES = ["plus", "minus", "plus", "plus", "plus"]
-MARKS = ["+ \u2713", "\u2212 \u2713", "+ \u2713", "\u2212 \u2717", "+ \u2713", "?"]
+MARKS = ["+ \u2713", "\u2212 \u2713", "+ \u2713", "\u2212 \u2717 (+)", "+ \u2713", "?"]
 
 
 def add_arguments(parser):
@@ -219,23 +235,64 @@ def guessing_run(session, window, view, output_dir):
     wait_for_end(window)
 
 
+def set_count(session, lab, name, value):
+    """Types a whole number into the laboratory's spin box `name`."""
+    spin = session.find(session.atspi.ROLE_SPIN_BUTTON, name, lab.frame)
+    session.do_action(spin, "SetFocus")
+    session.key("ctrl+a")
+    session.type_text(str(value))
+
+
+def choose(session, lab, *names):
+    """Checks the laboratory's radio buttons `names`, in this order."""
+    for name in names:
+        session.do_action(session.find(session.atspi.ROLE_RADIO_BUTTON, name, lab.frame),
+                          "Toggle")
+
+
 def laboratory(session, output_dir):
     """F3 in the main window: fixed point (16 bits, 14 of them fraction bits, by default), 30
-    degrees (the default angle) and 14 steps."""
+    degrees (the default angle) and 14 steps. Returns the laboratory and its table."""
     bring_up(session, session.window_id)
     session.key("F3")
     lab = session.top_level(LABORATORY)
-    atspi = session.atspi
-    session.do_action(session.find(atspi.ROLE_RADIO_BUTTON, "pevná čiarka", lab.frame), "Toggle")
-    steps = session.find(atspi.ROLE_SPIN_BUTTON, "Počet krokov", lab.frame)
-    session.do_action(steps, "SetFocus")
-    session.key("ctrl+a")
-    session.type_text(str(LAB_STEPS))
-    table = session.find(atspi.ROLE_TABLE, LAB_TABLE, lab.frame)
+    choose(session, lab, "pevná čiarka")
+    set_count(session, lab, "Počet krokov", LAB_STEPS)
+    table = session.find(session.atspi.ROLE_TABLE, LAB_TABLE, lab.frame)
     wait_until(lambda: row_count(table) == LAB_STEPS + 1, STEP_TIMEOUT,
                f"{LAB_STEPS + 1} rows in the laboratory's table")
     bring_up(session, lab.window_id)
     save_window(session, lab.window_id, os.path.join(output_dir, "laboratorium.png"))
+    return lab, table
+
+
+def hyperbolic_lesson(session, lab, table, output_dir):
+    """The same fixed point in hyperbolic rotation of t = 0.5 (the field's first text for the
+    system) and 16 steps, the window enlarged in the screen's top left corner (where it opened,
+    beside the step view, there is no room below it)."""
+    session.xdotool("windowmove", str(lab.window_id), "0", "0")
+    session.xdotool("windowsize", str(lab.window_id), *map(str, LESSON_WINDOW))
+    wait_until(lambda: session.extents(lab.frame) == (0, 0, *LESSON_WINDOW), STEP_TIMEOUT,
+               "the laboratory enlarged in the screen's corner")
+    set_count(session, lab, "Počet krokov", LESSON_STEPS)
+    choose(session, lab, "hyperbolická")
+    wait_until(lambda: row_count(table) == LESSON_STEPS + 1
+               and [cell(table, row, SHIFT_COLUMN) for row in REPEATED_SHIFT_ROWS] == ["4", "4"],
+               STEP_TIMEOUT, "the hyperbolic run's shift 4 in rows 3 and 4")
+    bring_up(session, lab.window_id)
+    save_window(session, lab.window_id, os.path.join(output_dir, "lab-hyperbolicka.png"))
+
+
+def rounding_lesson(session, lab, table, output_dir):
+    """Back in circular rotation (its angle field 30 degrees again), 16 steps, shifts rounded to
+    even with 4 guard bits."""
+    choose(session, lab, "kruhová", "k párnemu")
+    set_count(session, lab, "Strážne bity", GUARD_BITS)
+    wait_until(lambda: cell(table, 0, SHIFT_COLUMN) == "0"
+               and len(cell(table, 0, X_BITS_COLUMN)) == GUARDED_BITS_TEXT, STEP_TIMEOUT,
+               f"the circular run's registers with {GUARD_BITS} guard bits")
+    bring_up(session, lab.window_id)
+    save_window(session, lab.window_id, os.path.join(output_dir, "lab-zaokruhlenie.png"))
 
 
 def main_window_and_other_windows(args, output_dir):
@@ -257,7 +314,9 @@ def main_window_and_other_windows(args, output_dir):
         past_step(session, view, output_dir)
         held_run(session, window, view, output_dir)
         guessing_run(session, window, view, output_dir)
-        laboratory(session, output_dir)
+        lab, table = laboratory(session, output_dir)
+        hyperbolic_lesson(session, lab, table, output_dir)
+        rounding_lesson(session, lab, table, output_dir)
 
 
 def projector(args, output_dir):
