@@ -99,7 +99,7 @@ std::string TDirectionQuiz::QuestionText() const {
         return {};
     }
     return "Ak\u00fdm smerom sa oto\u010d\u00ed krok " + IntToStr(open_) +
-           "? Stla\u010d + alebo \u2212.";
+           "? Stla\u010d +\u00a0alebo\u00a0\u2212.";
 }
 
 std::string TDirectionQuiz::ScoreText() const {

@@ -73,7 +73,8 @@ public:
     // The score, UTF-8: "Správne: 7 z 9".
     std::string ScoreText() const;
     // What the student is asked, UTF-8: "Akým smerom sa otočí krok 5? Stlač + alebo −." while a
-    // question is open, else empty.
+    // question is open, else empty. "+ alebo −." is joined by no-break spaces, so a narrow line
+    // never leaves the "−." alone.
     std::string QuestionText() const;
 
     // The run's side, after each step: true when the run may go on, false when `waitForEvents`

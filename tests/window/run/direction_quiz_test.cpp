@@ -132,9 +132,9 @@ TEST(DirectionQuizTest, GuessWhileAnotherStepIsShownOnlyAsksToShowTheQuestion) {
     run.Run();
     EXPECT_EQ(questions,
               (std::vector<std::string>{
-                  "Ak\u00fdm smerom sa oto\u010d\u00ed krok 0? Stla\u010d + alebo \u2212.",
-                  "Ak\u00fdm smerom sa oto\u010d\u00ed krok 1? Stla\u010d + alebo \u2212.",
-                  "Ak\u00fdm smerom sa oto\u010d\u00ed krok 1? Stla\u010d + alebo \u2212."}));
+                  "Ak\u00fdm smerom sa oto\u010d\u00ed krok 0? Stla\u010d +\u00a0alebo\u00a0\u2212.",
+                  "Ak\u00fdm smerom sa oto\u010d\u00ed krok 1? Stla\u010d +\u00a0alebo\u00a0\u2212.",
+                  "Ak\u00fdm smerom sa oto\u010d\u00ed krok 1? Stla\u010d +\u00a0alebo\u00a0\u2212."}));
     EXPECT_EQ(run.observer.quiz.Guess(0), +1);
     EXPECT_EQ(run.observer.quiz.Guess(1), +1);
     EXPECT_EQ(run.observer.quiz.Guess(2), 0);

@@ -478,8 +478,8 @@ TEST_F(StepViewTest, AskedStepReadsAQuestionMarkUntilAKeyAnswersIt) {
     EXPECT_EQ(sigma.data().toString(), QStringLiteral("?"));
     EXPECT_TRUE(Button("GuessPlusButton")->isEnabled());
     EXPECT_EQ(Control<QLabel>("QuestionLabel")->text(),
-              QString::fromUtf8("Ak\u00fdm smerom sa oto\u010d\u00ed krok 1? Stla\u010d + alebo "
-                                "\u2212."));
+              QString::fromUtf8("Ak\u00fdm smerom sa oto\u010d\u00ed krok 1? Stla\u010d +\u00a0alebo"
+                                "\u00a0\u2212."));
     Table()->setFocus();
     QTest::keyClick(Table(), Qt::Key_Minus);
     EXPECT_EQ(sigma.data().toString(), QString::fromUtf8("\u2212 \u2713"));
