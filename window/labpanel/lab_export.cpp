@@ -1,8 +1,5 @@
 #include "lab_export.h"
 
-#include "plots_picture.h"
-
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -13,7 +10,6 @@ namespace {
 const QString kTitlePicture = QStringLiteral("Uložiť obrázok");
 const QString kTitleWorksheet = QStringLiteral("Pracovný list");
 const QString kTitlePrint = QStringLiteral("Tlačiť");
-const QString kFiltersPicture = QStringLiteral("Obrázok PNG (*.png);;Obrázok SVG (*.svg)");
 const QString kFiltersWorksheet = QStringLiteral("Dokument PDF (*.pdf)");
 const QString kNothingYet = QStringLiteral("Zatiaľ nie je čo uložiť: nastavenie nemá výpočet.");
 
@@ -37,17 +33,9 @@ void TLabExport::SavePicture(QWidget* plot, int state) {
         saving_.Dialogs().Warn(kTitlePicture, kNothingYet);
         return;
     }
-    const QString path = saving_.ChooseFile(
-        kTitlePicture, QStringLiteral("vektor-%1.png").arg(state, 2, 10, QLatin1Char('0')),
-        kFiltersPicture, TFileSaving::TStart::Pictures,
-        {QStringLiteral("png"), QStringLiteral("svg")});
-    if (path.isEmpty()) {
-        return;
-    }
-    const bool svg = QFileInfo(path).suffix().toLower() == QStringLiteral("svg");
-    saving_.Write(kTitlePicture, path,
-                  svg ? PlotsSvg({plot}, QStringLiteral("Vektor laboratória – stav %1").arg(state))
-                      : PlotsPng({plot}));
+    saving_.SavePicture(kTitlePicture,
+                        QStringLiteral("vektor-%1.png").arg(state, 2, 10, QLatin1Char('0')), {plot},
+                        QStringLiteral("Vektor laboratória – stav %1").arg(state));
 }
 
 void TLabExport::SaveWorksheet(const TLabWorksheet& sheet) {

@@ -20,7 +20,6 @@ namespace {
 const QString kTitlePicture = QStringLiteral("Uložiť obrázok");
 const QString kTitleSteps = QStringLiteral("Uložiť všetky kroky");
 const QString kTitleTable = QStringLiteral("Uložiť tabuľku");
-const QString kFiltersPicture = QStringLiteral("Obrázok PNG (*.png);;Obrázok SVG (*.svg)");
 const QString kFiltersTable = QStringLiteral("Tabuľka CSV (*.csv)");
 const QString kNothingYet =
     QStringLiteral("Zatiaľ nie je čo uložiť: najprv spustite výpočet tlačidlom Spustiť.");
@@ -108,20 +107,10 @@ QString TStepExport::SavePicture(const std::vector<TStepPlot*>& plots, const TSt
         saving_.Dialogs().Warn(kTitlePicture, kNothingYet);
         return {};
     }
-    const QString path = saving_.ChooseFile(kTitlePicture, StepFileName(shownRow), kFiltersPicture,
-                                            TFileSaving::TStart::Pictures,
-                                            {QStringLiteral("png"), QStringLiteral("svg")});
-    if (path.isEmpty()) {
-        return {};
-    }
-    const bool svg = QFileInfo(path).suffix().toLower() == QStringLiteral("svg");
     const QString caption = Caption(rows, shownRow);
-    const QByteArray data =
-        svg ? PlotsSvg(Widgets(plots), caption, caption) : PlotsPng(Widgets(plots), caption);
-    if (!saving_.Write(kTitlePicture, path, data)) {
-        return {};
-    }
-    return QStringLiteral("Uložené: %1").arg(NativePath(path));
+    const QString path = saving_.SavePicture(kTitlePicture, StepFileName(shownRow), Widgets(plots),
+                                             caption, caption);
+    return path.isEmpty() ? QString() : QStringLiteral("Uložené: %1").arg(NativePath(path));
 }
 
 QString TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, const TStepRows& rows) {
@@ -163,9 +152,10 @@ QString TStepExport::SaveAllSteps(const std::vector<TStepPlot*>& plots, const TS
             for (TStepPlot* plot : plots) {
                 plot->ShowRow(row);
             }
-            const QString failure = WriteWhole(
-                QDir(staging.Path()).filePath(StepFileName(row)), PlotsPng(Widgets(plots), Caption(rows, row)),
-                NativePath(target.filePath(StepFileName(row))), NativePath(folder));
+            const QString failure =
+                WriteWhole(QDir(staging.Path()).filePath(StepFileName(row)),
+                           PlotsPng(Widgets(plots), Caption(rows, row)),
+                           NativePath(target.filePath(StepFileName(row))), NativePath(folder));
             if (!failure.isEmpty()) {
                 dialogs.Warn(kTitleSteps, failure);
                 return {};

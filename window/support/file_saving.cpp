@@ -1,5 +1,6 @@
 #include "file_saving.h"
 
+#include "plots_picture.h"
 #include "whole_file.h"
 
 #include <QDir>
@@ -60,6 +61,20 @@ bool TFileSaving::Write(const QString& title, const QString& path, const QByteAr
     }
     lastFolder_ = QFileInfo(path).absolutePath();
     return true;
+}
+
+QString TFileSaving::SavePicture(const QString& title, const QString& name,
+                                 const std::vector<QWidget*>& plots, const QString& svgTitle,
+                                 const QString& caption) {
+    const QString path =
+        ChooseFile(title, name, QStringLiteral("Obrázok PNG (*.png);;Obrázok SVG (*.svg)"),
+                   TStart::Pictures, {QStringLiteral("png"), QStringLiteral("svg")});
+    if (path.isEmpty()) {
+        return {};
+    }
+    const bool svg = QFileInfo(path).suffix().toLower() == QStringLiteral("svg");
+    const QByteArray data = svg ? PlotsSvg(plots, svgTitle, caption) : PlotsPng(plots, caption);
+    return Write(title, path, data) ? path : QString();
 }
 
 QString NativePath(const QString& path) {

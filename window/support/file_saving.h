@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <vector>
+
+class QWidget;
 
 // Saving a file the user names, as every window saves: the dialog, the name's suffix, the
 // question before an existing file is replaced, the writing whole or not at all (whole_file.h,
@@ -37,6 +40,12 @@ public:
     // Writes `data` whole to `path` and remembers its folder; false, having told the user why
     // in a warning titled `title`, when it fails.
     bool Write(const QString& title, const QString& path, const QByteArray& data);
+    // "Uložiť obrázok…": asks for a PNG or SVG file (suggesting `name` in the Pictures folder)
+    // and writes `plots` as one picture (plots_picture.h) under `caption`, SVG by the chosen
+    // name's ending and titled `svgTitle`. The path saved to, or empty (cancelled, or told why).
+    QString SavePicture(const QString& title, const QString& name,
+                        const std::vector<QWidget*>& plots, const QString& svgTitle,
+                        const QString& caption = {});
 
 private:
     std::unique_ptr<IExportDialogs> dialogs_;
