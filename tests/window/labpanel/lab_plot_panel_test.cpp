@@ -50,22 +50,14 @@ QByteArray Contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The pages of a PDF file, by its page objects, and how many are A4 (595 x 842 points, as Qt
-// rounds 210 x 297 mm).
-struct TPdfPages {
+// The pages of a PDF file, by its page objects.
+int Pages(const QByteArray& pdf) {
     int count = 0;
-    int a4 = 0;
-};
-
-TPdfPages Pages(const QByteArray& pdf) {
-    TPdfPages pages;
     for (qsizetype at = pdf.indexOf("/Type /Page\n"); at >= 0;
          at = pdf.indexOf("/Type /Page\n", at + 1)) {
-        ++pages.count;
-        const QByteArray object = pdf.mid(at, pdf.indexOf("endobj", at) - at);
-        pages.a4 += object.contains("/MediaBox [0 0 595.000000 842.000000]") ? 1 : 0;
+        ++count;
     }
-    return pages;
+    return count;
 }
 
 // A laboratory's table beside the panel, showing the hand-worked run: a row per state.
@@ -174,18 +166,16 @@ TEST_F(LabPlotPanelTest, ThePlotFollowsTheSliderTheKeysAndTheTablesRows) {
     EXPECT_EQ(panel_->ShownState(), 2);
 }
 
-TEST_F(LabPlotPanelTest, WorksheetIsSavedAndPrintedAsTwoA4Pages) {
+// Its two A4 pages and their texts are the end-to-end case's; here the fonts and the printing.
+TEST_F(LabPlotPanelTest, WorksheetIsSavedWithItsFontsAndPrintedAsTwoPages) {
     dialogs_->file = folder_.filePath(QStringLiteral("list"));
     Named<QPushButton>("Pracovný list…")->click();
     const QByteArray saved = Contents(folder_.filePath(QStringLiteral("list.pdf")));
-    EXPECT_TRUE(saved.startsWith("%PDF"));
-    EXPECT_EQ(Pages(saved).count, 2);
-    EXPECT_EQ(Pages(saved).a4, 2);
     EXPECT_TRUE(saved.contains("/FontFile2")) << "the fonts are not embedded";
 
     printer_->file = folder_.filePath(QStringLiteral("printed.pdf"));
     Named<QPushButton>("Tlačiť…")->click();
-    EXPECT_EQ(Pages(Contents(printer_->file)).count, 2);
+    EXPECT_EQ(Pages(Contents(printer_->file)), 2);
     EXPECT_TRUE(dialogs_->warnings.empty());
 }
 
