@@ -28,7 +28,6 @@ void TDirectionQuiz::SetOn(bool on) {
 void TDirectionQuiz::Start() {
     Withdraw();
     marks_.assign(kCordicSteps, TGuessMark::None);
-    guesses_.assign(kCordicSteps, 0);
     right_ = 0;
     answered_ = 0;
 }
@@ -39,7 +38,6 @@ void TDirectionQuiz::StepNotified(const TCordicStep& step) {
     }
     if (marks_.size() != static_cast<std::size_t>(kCordicSteps)) {
         marks_.assign(kCordicSteps, TGuessMark::None);
-        guesses_.assign(kCordicSteps, 0);
     }
     Withdraw();
     open_ = step.i;
@@ -55,9 +53,7 @@ TGuessOutcome TDirectionQuiz::Answer(int sign, std::int32_t shownStep) {
         return TGuessOutcome::ShowQuestion;
     }
     const bool right = (sign > 0) == openCounterClockwise_;
-    const auto step = static_cast<std::size_t>(open_);
-    marks_[step] = right ? TGuessMark::Right : TGuessMark::Wrong;
-    guesses_[step] = sign > 0 ? 1 : -1;
+    marks_[static_cast<std::size_t>(open_)] = right ? TGuessMark::Right : TGuessMark::Wrong;
     right_ += right ? 1 : 0;
     ++answered_;
     open_ = -1;
@@ -85,13 +81,6 @@ TGuessMark TDirectionQuiz::Mark(std::int32_t i) const {
         return TGuessMark::None;
     }
     return marks_[static_cast<std::size_t>(i)];
-}
-
-int TDirectionQuiz::Guess(std::int32_t i) const {
-    if (i < 0 || static_cast<std::size_t>(i) >= guesses_.size()) {
-        return 0;
-    }
-    return guesses_[static_cast<std::size_t>(i)];
 }
 
 std::string TDirectionQuiz::QuestionText() const {

@@ -68,8 +68,6 @@ public:
     TGuessMark Mark(std::int32_t i) const;
     int RightCount() const { return right_; }
     int AnsweredCount() const { return answered_; }
-    // The guess counted for step i: +1, -1, or 0 where none was.
-    int Guess(std::int32_t i) const;
     // The score, UTF-8: "Správne: 7 z 9".
     std::string ScoreText() const;
     // What the student is asked, UTF-8: "Akým smerom sa otočí krok 5? Stlač + alebo −." while a
@@ -87,7 +85,6 @@ private:
     bool openCounterClockwise_ = true;
     bool revealing_ = false;
     std::vector<TGuessMark> marks_; // by step index
-    std::vector<int> guesses_;      // by step index: +1, -1, 0
     int right_ = 0;
     int answered_ = 0;
 };

@@ -107,25 +107,25 @@ std::string_view StepColumnHeader(int column) {
 
 namespace {
 
-std::string_view GuessSign(int guess) {
-    return guess > 0 ? kCounterClockwise : kClockwise;
+// The direction the student guessed for `row`: its own when `right`, else the other one.
+std::string_view GuessedSign(const TStepRow& row, bool right) {
+    return (row.z >= 0.0L) == right ? kCounterClockwise : kClockwise;
 }
 
 } // namespace
 
-std::string GuessedDirectionText(const TStepRow& row, int guess) {
+std::string GuessedDirectionText(const TStepRow& row, bool right) {
     const std::string direction = StepCellText(row, kColumnSigma);
-    if (direction == GuessSign(guess)) {
+    if (right) {
         return direction + " \u2713";
     }
-    return direction + " \u2717 (" + std::string(GuessSign(guess)) + ")";
+    return direction + " \u2717 (" + std::string(GuessedSign(row, right)) + ")";
 }
 
-std::string GuessedDirectionTip(const TStepRow& row, int guess) {
-    const std::string direction = StepCellText(row, kColumnSigma);
-    std::string tip = "Tvoj tip: " + std::string(GuessSign(guess)) + ", spr\u00e1vne";
-    if (direction != GuessSign(guess)) {
-        tip += " je " + direction;
+std::string GuessedDirectionTip(const TStepRow& row, bool right) {
+    std::string tip = "Tvoj tip: " + std::string(GuessedSign(row, right)) + ", spr\u00e1vne";
+    if (!right) {
+        tip += " je " + StepCellText(row, kColumnSigma);
     }
     return tip;
 }

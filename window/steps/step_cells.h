@@ -38,11 +38,12 @@ std::string_view StepColumnHeader(int column);
 // The text of one cell of `row`.
 std::string StepCellText(const TStepRow& row, int column);
 
-// The "smer" cell of a step whose direction the student guessed (`guess` +1 for +, -1 for −):
-// the step's direction and the mark, with the student's own guess beside a wrong one, "+ ✓",
-// "− ✗ (+)"; and its tooltip, "Tvoj tip: +, správne" or "Tvoj tip: +, správne je −". UTF-8.
-std::string GuessedDirectionText(const TStepRow& row, int guess);
-std::string GuessedDirectionTip(const TStepRow& row, int guess);
+// The "smer" cell of a step whose direction the student guessed, `right` or not: the step's
+// direction and the mark, with the student's own guess (the other direction) beside a wrong
+// one, "+ ✓", "− ✗ (+)"; and its tooltip, "Tvoj tip: +, správne" or "Tvoj tip: +, správne je −".
+// UTF-8.
+std::string GuessedDirectionText(const TStepRow& row, bool right);
+std::string GuessedDirectionTip(const TStepRow& row, bool right);
 
 // A distance in the error columns: "%.2e" in any locale ("1.23e-05", "4.00e+00"), "0" for zero.
 std::string ErrorText(long double error);

@@ -116,7 +116,7 @@ QVariant TStepTableModel::SigmaData(const TStepRow& row, int role) const {
         if (mark == TGuessMark::Open) {
             return QString::fromUtf8(kOpenDirection);
         }
-        return FromUtf8(GuessedDirectionText(row, quiz_->Guess(row.i)));
+        return FromUtf8(GuessedDirectionText(row, mark == TGuessMark::Right));
     case Qt::ForegroundRole:
         if (mark == TGuessMark::Open) {
             return QVariant();
@@ -125,7 +125,7 @@ QVariant TStepTableModel::SigmaData(const TStepRow& row, int role) const {
                            QGuiApplication::palette());
     case Qt::ToolTipRole:
         return mark == TGuessMark::Open ? QString::fromUtf8(kOpenTip)
-                                        : FromUtf8(GuessedDirectionTip(row, quiz_->Guess(row.i)));
+                                        : FromUtf8(GuessedDirectionTip(row, mark == TGuessMark::Right));
     default:
         return QVariant();
     }

@@ -135,9 +135,9 @@ TEST(DirectionQuizTest, GuessWhileAnotherStepIsShownOnlyAsksToShowTheQuestion) {
                   "Ak\u00fdm smerom sa oto\u010d\u00ed krok 0? Stla\u010d +\u00a0alebo\u00a0\u2212.",
                   "Ak\u00fdm smerom sa oto\u010d\u00ed krok 1? Stla\u010d +\u00a0alebo\u00a0\u2212.",
                   "Ak\u00fdm smerom sa oto\u010d\u00ed krok 1? Stla\u010d +\u00a0alebo\u00a0\u2212."}));
-    EXPECT_EQ(run.observer.quiz.Guess(0), +1);
-    EXPECT_EQ(run.observer.quiz.Guess(1), +1);
-    EXPECT_EQ(run.observer.quiz.Guess(2), 0);
+    EXPECT_EQ(run.observer.quiz.Mark(0), TGuessMark::Right) << "step 0 turns counterclockwise";
+    EXPECT_EQ(run.observer.quiz.Mark(1), TGuessMark::Wrong);
+    EXPECT_EQ(run.observer.quiz.Mark(2), TGuessMark::None);
     EXPECT_EQ(run.observer.quiz.ScoreText(), "Spr\u00e1vne: 1 z 2") << "step 1 turns clockwise";
 }
 

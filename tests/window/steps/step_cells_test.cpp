@@ -32,11 +32,11 @@ TEST(StepCellsTest, SmerFollowsTheResidualsSignOnThirtyDegrees) {
 }
 
 TEST(StepCellsTest, GuessedSmerShowsTheMarkAndAWrongGuess) {
-    const TStepRows rows = RunRows("30"); // step 0 turns +, step 1 −
-    EXPECT_EQ(GuessedDirectionText(rows.Row(0), +1), "+ \u2713");
-    EXPECT_EQ(GuessedDirectionTip(rows.Row(0), +1), "Tvoj tip: +, spr\u00e1vne");
-    EXPECT_EQ(GuessedDirectionText(rows.Row(1), +1), "\u2212 \u2717 (+)");
-    EXPECT_EQ(GuessedDirectionTip(rows.Row(1), +1), "Tvoj tip: +, spr\u00e1vne je \u2212");
+    const TStepRows rows = RunRows("30"); // step 0 turns +, step 1 −: + guessed for both
+    EXPECT_EQ(GuessedDirectionText(rows.Row(0), true), "+ \u2713");
+    EXPECT_EQ(GuessedDirectionTip(rows.Row(0), true), "Tvoj tip: +, spr\u00e1vne");
+    EXPECT_EQ(GuessedDirectionText(rows.Row(1), false), "\u2212 \u2717 (+)");
+    EXPECT_EQ(GuessedDirectionTip(rows.Row(1), false), "Tvoj tip: +, spr\u00e1vne je \u2212");
 }
 
 TEST(StepCellsTest, StepRowShowsIndexAngleAndResidualLosslessly) {
